@@ -1,0 +1,228 @@
+#pragma once
+
+#include "Marrowmere/Inhabitants/InhabitantTypes.h"
+
+// The board of the game and its rules: a five-by-five grid of land lots, what lives on each,
+// which way it faces, its starvation timer, the lot's flood and the occupant's scoring record
+// for the current turn. No graphics, sound or timing. One board per process, so every member
+// is static. The queries are public; the changes are protected and made only by the board's
+// animator, which wraps each one in its animation, timers and sound.
+class Inhabitants {
+public:
+    enum ConsiderCompetingPredatorsOrNot : std::uint8_t {
+        considerCompetingPredators = 0,
+        dontConsiderCompetingPredators = 1,
+    };
+
+    // The occupant's record for the current turn. It stays with the lot, so a predator that
+    // moves into its prey's lot inherits the prey's history.
+    struct ScoringInformation {
+        int value;
+        int eatingsCount;
+        ObjectType objectLastEaten;
+        int flyersEatenByCannibalsCount;
+        int swimmersEatenByFlyersCount;
+        int grazersEatenBySwimmersCount;
+        int cannibalsEatenByGrazersCount;
+        int completeChainsCount;
+    };
+
+    struct Area {
+        bool isOccupied;
+        ObjectType object;
+        bool isDirectional;
+        DirectionType direction;
+        bool isTimed;
+        int starvationTimeRemaining;
+        bool isFlooded;
+        int floodTimeRemaining;
+        ScoringInformation scoringInformation;
+    };
+
+    // One animal of the opening position of every game.
+    struct StartingPlacement {
+        ObjectType animal;
+        DirectionType direction;
+        int row;
+        int column;
+    };
+    // The eight animals placed, in this order, when a game is set up: the centre lot stays
+    // empty with four animals facing it, and one animal of each kind sits in a corner.
+    static constexpr StartingPlacement startingPlacements[8] = {
+        {flyer, up, 4, 0},    {cannibal, down, 0, 4}, {swimmer, up, 4, 4},    {grazer, down, 0, 0},
+        {flyer, down, 1, 2},  {grazer, up, 3, 2},     {cannibal, right, 2, 1}, {swimmer, left, 2, 3},
+    };
+
+    static constexpr int rowCount = 5;
+    static constexpr int columnCount = 5;
+    static constexpr int starvationTime = 25;
+    static constexpr int floodTime = 25;
+    // Points an occupant is worth at the start of each turn's resolution.
+    static constexpr int initialValue = 50;
+
+    static void SetUp();
+    static void TakeDown();
+
+    static constexpr int RowCount() { return rowCount; }
+    static constexpr int ColumnCount() { return columnCount; }
+    static bool IsValidPosition(int row, int column);
+    // Moves (row, column) one step in the direction, without checking the bounds.
+    static void GetNeighborPosition(DirectionType direction, int& row, int& column);
+
+    static bool IsAnAnimal(ObjectType object);
+    static int StarvationTime(ObjectType animal);
+
+    static bool IsOccupied(int row, int column);
+    static ObjectType Object(int row, int column);
+    static DirectionType Direction(int row, int column);
+    static bool IsTimed(int row, int column);
+    static int StarvationTimeRemaining(int row, int column);
+    static bool IsFlooded(int row, int column);
+    static int FloodTimeRemaining(int row, int column);
+    static bool IsOccupiedByAnimal(int row, int column);
+    static bool IsDirectional(int row, int column);
+
+    static void DecrementStarvationTimeRemaining(int row, int column);
+    static void DecrementFloodTimeRemaining(int row, int column);
+
+    static bool HasEaten(int row, int column);
+    static int EatingsCount(int row, int column);
+    static int CompleteChainsCount(int row, int column);
+    // The whole record of a lot, for display and tests.
+    static const ScoringInformation& ScoringInformationOf(int row, int column);
+
+    static bool DoesObjectExist(ObjectType object);
+    static bool AreFlyersExtinct();
+    static bool AreSwimmersExtinct();
+    static bool AreGrazersExtinct();
+    static bool AreCannibalsExtinct();
+    static bool AreMultipleSpeciesExtinct();
+    static bool IsOverpopulated();
+    // The game goes on only while all four animals live and at least one lot is free.
+    static bool IsGameOver();
+    static bool IsResolved();
+
+    static bool CanAnimalBePlaced(int row, int column);
+    static bool CanBeReversed(int row, int column);
+    static bool CanBeTurnedClockwise(int row, int column);
+    static bool CanBeTurnedCounterclockwise(int row, int column);
+    static bool CanBeKilled(int row, int column);
+    static bool CanBeFlooded(int row, int column);
+
+    // Each answers whether the predator on the given lot eats now and, if so, writes its
+    // prey's lot. The caller makes sure that the lot holds that predator.
+    static bool CanFlyerEatSwimmer(int predatorRow, int predatorColumn, int& preyRow, int& preyColumn);
+    static bool CanSwimmerEatGrazer(int predatorRow, int predatorColumn, int& preyRow, int& preyColumn);
+    static bool CanGrazerEatCannibal(int predatorRow, int predatorColumn, int& preyRow, int& preyColumn);
+    static bool CanGrazerEatGrass(int predatorRow, int predatorColumn, int& preyRow, int& preyColumn);
+    static bool CanCannibalEatFlyer(int predatorRow, int predatorColumn, int& preyRow, int& preyColumn);
+    static bool CanCannibalEatCannibal(int predatorRow, int predatorColumn, int& preyRow, int& preyColumn);
+
+protected:
+    static void MarkAsResolved();
+    static void MarkAsUnresolved();
+    static void ResetScoringInformation();
+
+    static void PlaceAnimal(ObjectType animal, DirectionType direction, int row, int column);
+    static void Reverse(int row, int column);
+    static void TurnClockwise(int row, int column);
+    static void TurnCounterclockwise(int row, int column);
+    static void Kill(int row, int column);
+    static void Flood(int row, int column);
+    static void EvaporateFlood(int row, int column);
+
+    static bool CanPredatorEatPrey(ObjectType predator, ObjectType prey, int predatorRow, int predatorColumn,
+                                   int& preyRow, int& preyColumn, int distance,
+                                   ConsiderCompetingPredatorsOrNot considerCompetingPredatorsOrNot);
+    static bool IsAnyPredatorCompeting(ObjectType predator, int predatorRow, int predatorColumn, int preyRow,
+                                       int preyColumn, int maximumDistance);
+    static void HandleScoring(int predatorRow, int predatorColumn, int preyRow, int preyColumn, int& value);
+    static void MakePredatorEatPrey(int predatorRow, int predatorColumn, int preyRow, int preyColumn, int& value);
+
+private:
+    static bool IsObjectFacingAt(ObjectType object, DirectionType direction, int row, int column);
+
+    static Area areas[rowCount][columnCount];
+    static bool isResolved;
+};
+
+// The plain field queries are inline: the rules and the turn loops ask them for every lot.
+inline bool Inhabitants::IsValidPosition(int row, int column)
+{
+    return row >= 0 && row < rowCount && column >= 0 && column < columnCount;
+}
+
+inline bool Inhabitants::IsAnAnimal(ObjectType object)
+{
+    return object <= cannibal;
+}
+
+inline bool Inhabitants::IsOccupied(int row, int column)
+{
+    return areas[row][column].isOccupied;
+}
+
+inline ObjectType Inhabitants::Object(int row, int column)
+{
+    return areas[row][column].object;
+}
+
+inline DirectionType Inhabitants::Direction(int row, int column)
+{
+    return areas[row][column].direction;
+}
+
+inline bool Inhabitants::IsDirectional(int row, int column)
+{
+    return areas[row][column].isDirectional;
+}
+
+inline bool Inhabitants::IsTimed(int row, int column)
+{
+    return areas[row][column].isTimed;
+}
+
+inline int Inhabitants::StarvationTimeRemaining(int row, int column)
+{
+    return areas[row][column].starvationTimeRemaining;
+}
+
+inline bool Inhabitants::IsFlooded(int row, int column)
+{
+    return areas[row][column].isFlooded;
+}
+
+inline int Inhabitants::FloodTimeRemaining(int row, int column)
+{
+    return areas[row][column].floodTimeRemaining;
+}
+
+inline bool Inhabitants::IsOccupiedByAnimal(int row, int column)
+{
+    return areas[row][column].isOccupied && IsAnAnimal(areas[row][column].object);
+}
+
+inline bool Inhabitants::HasEaten(int row, int column)
+{
+    return areas[row][column].scoringInformation.eatingsCount > 0;
+}
+
+inline int Inhabitants::EatingsCount(int row, int column)
+{
+    return areas[row][column].scoringInformation.eatingsCount;
+}
+
+inline int Inhabitants::CompleteChainsCount(int row, int column)
+{
+    return areas[row][column].scoringInformation.completeChainsCount;
+}
+
+inline const Inhabitants::ScoringInformation& Inhabitants::ScoringInformationOf(int row, int column)
+{
+    return areas[row][column].scoringInformation;
+}
+
+inline bool Inhabitants::IsResolved()
+{
+    return isResolved;
+}
