@@ -1,0 +1,60 @@
+#pragma once
+
+#include <vector>
+
+// The switchboard of the hidden modes ("eggs"). Each egg follows the characters the player
+// types during play on its own; when its secret word has been typed completely its mode
+// changes and its activation function runs. The identifier tables ask IsActive which
+// graphics, animations and sounds to hand out. The eggs are registered once at start-up,
+// in NameType order, so an egg's NameType is its index in the list.
+class EasterEggs {
+public:
+    // toggle: each completion flips the mode; persistent: each completion switches it on.
+    enum ActivationType { toggle = 0, persistent = 1 };
+
+    // The index of an egg in the list.
+    enum NameType { thistleCove = 0, harborLantern = 1, sevenKGrid = 2, twoFiftyDunes = 3 };
+
+    // One secret word and the mode it switches.
+    class Egg {
+    public:
+        static constexpr int nameCapacity = 32;
+
+        // Copies the word (cut to 31 characters), with no characters typed and the mode off.
+        Egg(const char* name, void (*activationFunction)(), ActivationType activationType);
+
+        // Switches the mode off; the typing progress is kept.
+        void Reset();
+        bool IsActive() const;
+        // Takes one (already lower-cased) character; isEggCharacter becomes true when it
+        // continued the word. Completing the word changes the mode and runs the activation
+        // function.
+        void CheckInputCharacter(char character, bool& isEggCharacter);
+
+    private:
+        char name[nameCapacity];
+        int charactersEnteredCount;
+        bool isActive;
+        void (*activationFunction)();
+        ActivationType activationType;
+    };
+
+    // Appends an egg to the list; the start-up registration adds one per NameType, in order.
+    static void AddEgg(const char* name, void (*activationFunction)(), ActivationType activationType);
+    // Empties the list (when the player quits).
+    static void RemoveAllEggs();
+
+    // Switches every mode off at the start of a game; the typing progress is kept.
+    static void SetUp();
+    static void TakeDown();
+
+    // Offers one typed character to every egg in list order; capitals count as lower case.
+    // isEasterEggCharacter becomes true when any egg took it as its next character.
+    static void CheckInputCharacter(char character, bool& isEasterEggCharacter);
+
+    // The mode of egg `name` is on; false for an egg that is not registered.
+    static bool IsActive(NameType name);
+
+private:
+    static std::vector<Egg> eggs;
+};
