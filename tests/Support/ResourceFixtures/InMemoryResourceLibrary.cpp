@@ -1,0 +1,53 @@
+#include "tests/Support/ResourceFixtures/InMemoryResourceLibrary.h"
+
+void InMemoryResourceLibrary::Add(std::uint32_t type, ResourceID id, std::vector<std::uint8_t> bytes)
+{
+    blocks[{type, id}] = std::move(bytes);
+}
+
+void InMemoryResourceLibrary::Remove(std::uint32_t type, ResourceID id)
+{
+    blocks.erase({type, id});
+}
+
+const void* InMemoryResourceLibrary::GetPlatformSpecificResource(std::uint32_t type, ResourceID id)
+{
+    ++lookupCount;
+    auto block = blocks.find({type, id});
+    if (block == blocks.end()) {
+        return nullptr;
+    }
+    return &block->second;
+}
+
+int InMemoryResourceLibrary::GetPlatformSpecificResourceSize(std::uint32_t type, ResourceID id, const void*)
+{
+    auto block = blocks.find({type, id});
+    return block == blocks.end() ? 0 : static_cast<int>(block->second.size());
+}
+
+void InMemoryResourceLibrary::ReleasePlatformSpecificResource(const void*)
+{
+    ++releaseCount;
+}
+
+const std::uint8_t* InMemoryResourceLibrary::DereferencedPlatformSpecificResource(const void* platformSpecificResource)
+{
+    if (platformSpecificResource == nullptr) {
+        return nullptr;
+    }
+    // A present but empty block still gets a non-null first byte address.
+    static const std::uint8_t emptyBlock[1] = {0};
+    const auto& bytes = *static_cast<const std::vector<std::uint8_t>*>(platformSpecificResource);
+    return bytes.empty() ? emptyBlock : bytes.data();
+}
+
+ScopedInMemoryResources::ScopedInMemoryResources() : library(new InMemoryResourceLibrary)
+{
+    Resource::Initialize(library);
+}
+
+ScopedInMemoryResources::~ScopedInMemoryResources()
+{
+    Resource::Finalize();
+}

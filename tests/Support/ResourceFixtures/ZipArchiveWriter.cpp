@@ -1,0 +1,56 @@
+#include "tests/Support/ResourceFixtures/ZipArchiveWriter.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <stdexcept>
+#include <zip.h>
+
+TemporaryFolder::TemporaryFolder()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "marrowmere-test-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+        throw std::runtime_error("cannot make a temporary folder");
+    }
+    path = pattern;
+}
+
+TemporaryFolder::~TemporaryFolder()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+}
+
+std::string BlockEntryName(std::uint32_t type, ResourceID id)
+{
+    return ResourceType::TypeString(type) + "/" + std::to_string(id);
+}
+
+bool WriteZipArchive(const std::filesystem::path& path, const std::vector<ZipEntryBytes>& entries)
+{
+    int error = 0;
+    zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    if (archive == nullptr) {
+        return false;
+    }
+    for (const ZipEntryBytes& entry : entries) {
+        // libzip reads the data when the archive is closed; entries outlive that call.
+        zip_source_t* source = zip_source_buffer(archive, entry.bytes.data(), entry.bytes.size(), 0);
+        if (source == nullptr || zip_file_add(archive, entry.name.c_str(), source, ZIP_FL_ENC_UTF_8) < 0) {
+            zip_source_free(source);
+            zip_discard(archive);
+            return false;
+        }
+    }
+    if (zip_close(archive) != 0) {
+        zip_discard(archive);
+        return false;
+    }
+    return true;
+}
+
+bool WriteFileBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes)
+{
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(file);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "Core/Resource/ResourceType.h"
+
+// A folder under the system's temporary directory, removed with everything in it when the
+// object goes.
+class TemporaryFolder {
+public:
+    TemporaryFolder();
+    ~TemporaryFolder();
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return path; }
+
+private:
+    std::filesystem::path path;
+};
+
+struct ZipEntryBytes {
+    std::string name; // "GRF1/1001", "SND/1021", "BITMAP/LOGO_MARROWMERE"
+    std::vector<std::uint8_t> bytes;
+};
+
+// The entry name a library uses for a typed block: the type string, a slash, the decimal id.
+std::string BlockEntryName(std::uint32_t type, ResourceID id);
+
+// Writes a zip archive holding the entries (compressed) at path; false when it cannot.
+bool WriteZipArchive(const std::filesystem::path& path, const std::vector<ZipEntryBytes>& entries);
+
+// Writes arbitrary bytes to a file (for archives that are not archives); false when it cannot.
+bool WriteFileBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
