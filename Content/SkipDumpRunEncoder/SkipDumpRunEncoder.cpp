@@ -1,0 +1,142 @@
+#include "Content/SkipDumpRunEncoder/SkipDumpRunEncoder.h"
+
+#include "Core/SkipDumpRunEncoding/SkipDumpRunEncoding8Bit.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <limits>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+using Code = SkipDumpRunEncoding8Bit::RowCode;
+
+constexpr std::size_t maximumElementLength = 255;
+// A run of this many equal pixels is cheaper as a run (3 bytes) than inside a dump.
+constexpr std::size_t shortestWorthwhileRun = 3;
+
+void AppendSkip(std::size_t count, std::vector<std::uint8_t>& encoded)
+{
+    while (count > 0) {
+        const std::size_t length = std::min(count, maximumElementLength);
+        if (length == 1) {
+            encoded.push_back(Code::skipOne);
+        } else {
+            encoded.push_back(Code::skipMany);
+            encoded.push_back(static_cast<std::uint8_t>(length));
+        }
+        count -= length;
+    }
+}
+
+void AppendDump(const std::uint8_t* pixels, std::size_t count, std::vector<std::uint8_t>& encoded)
+{
+    while (count > 0) {
+        const std::size_t length = std::min(count, maximumElementLength);
+        if (length == 1) {
+            encoded.push_back(Code::dumpOne);
+        } else {
+            encoded.push_back(Code::dumpMany);
+            encoded.push_back(static_cast<std::uint8_t>(length));
+        }
+        encoded.insert(encoded.end(), pixels, pixels + length);
+        pixels += length;
+        count -= length;
+    }
+}
+
+void AppendRun(std::uint8_t color, std::size_t count, std::vector<std::uint8_t>& encoded)
+{
+    while (count > 0) {
+        const std::size_t length = std::min(count, maximumElementLength);
+        encoded.push_back(Code::run);
+        encoded.push_back(static_cast<std::uint8_t>(length));
+        encoded.push_back(color);
+        count -= length;
+    }
+}
+
+// Encodes a stretch of opaque pixels: runs where they pay, dumps in between.
+void AppendOpaque(const std::uint8_t* pixels, std::size_t count, std::vector<std::uint8_t>& encoded)
+{
+    std::size_t literalStart = 0;
+    std::size_t position = 0;
+    while (position < count) {
+        std::size_t runEnd = position + 1;
+        while (runEnd < count && pixels[runEnd] == pixels[position]) {
+            ++runEnd;
+        }
+        if (runEnd - position >= shortestWorthwhileRun) {
+            AppendDump(pixels + literalStart, position - literalStart, encoded);
+            AppendRun(pixels[position], runEnd - position, encoded);
+            literalStart = runEnd;
+        }
+        position = runEnd;
+    }
+    AppendDump(pixels + literalStart, count - literalStart, encoded);
+}
+
+void AppendHeaderValue(int value, const char* name, std::vector<std::uint8_t>& block)
+{
+    if (value < std::numeric_limits<std::int16_t>::min() || value > std::numeric_limits<std::int16_t>::max()) {
+        throw std::invalid_argument(std::string("graphic ") + name + " does not fit in 16 bits: " +
+                                    std::to_string(value));
+    }
+    const auto bits = static_cast<std::uint16_t>(static_cast<std::int16_t>(value));
+    block.push_back(static_cast<std::uint8_t>(bits >> 8));
+    block.push_back(static_cast<std::uint8_t>(bits & 0xFF));
+}
+
+} // namespace
+
+void SkipDumpRunEncoder::EncodeRow(std::span<const std::uint8_t> row, std::uint8_t transparentIndex,
+                                   std::vector<std::uint8_t>& encoded)
+{
+    std::size_t position = 0;
+    while (position < row.size()) {
+        std::size_t end = position;
+        const bool transparent = row[position] == transparentIndex;
+        while (end < row.size() && (row[end] == transparentIndex) == transparent) {
+            ++end;
+        }
+        if (!transparent) {
+            AppendOpaque(row.data() + position, end - position, encoded);
+        } else if (end < row.size()) {
+            AppendSkip(end - position, encoded);
+        }
+        position = end;
+    }
+    encoded.push_back(Code::endOfRow);
+}
+
+std::vector<std::uint8_t> SkipDumpRunEncoder::EncodeImage(const Image& image, std::uint8_t transparentIndex)
+{
+    if (image.width < 0 || image.height < 0 ||
+        image.pixels.size() != static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height)) {
+        throw std::invalid_argument("image of " + std::to_string(image.width) + " x " +
+                                    std::to_string(image.height) + " pixels holds " +
+                                    std::to_string(image.pixels.size()) + " pixels");
+    }
+    std::vector<std::uint8_t> encoded;
+    const auto width = static_cast<std::size_t>(image.width);
+    for (int row = 0; row < image.height; ++row) {
+        EncodeRow(std::span(image.pixels).subspan(static_cast<std::size_t>(row) * width, width), transparentIndex,
+                  encoded);
+    }
+    return encoded;
+}
+
+std::vector<std::uint8_t> SkipDumpRunEncoder::MakeGraphicBlock(const Image& image, std::uint8_t transparentIndex,
+                                                               int left, int top, std::uint8_t eraseColor)
+{
+    std::vector<std::uint8_t> block;
+    AppendHeaderValue(left, "left", block);
+    AppendHeaderValue(top, "top", block);
+    AppendHeaderValue(image.width, "width", block);
+    AppendHeaderValue(image.height, "height", block);
+    block.push_back(eraseColor);
+    const std::vector<std::uint8_t> rows = EncodeImage(image, transparentIndex);
+    block.insert(block.end(), rows.begin(), rows.end());
+    return block;
+}
