@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "Core/Resource/AnimationBlock.h"
+#include "Core/Resource/ColorTableBlock.h"
+#include "Core/Resource/GraphicBlockHeader.h"
+#include "Core/Resource/IdleEventsBlock.h"
+#include "Core/Resource/Resource.h"
+#include "Core/Resource/ResourceProblems.h"
+#include "Core/Resource/ScreenDescriptionBlock.h"
+#include "tests/Support/ResourceFixtures/BlockBytes.h"
+#include "tests/Support/ResourceFixtures/InMemoryResourceLibrary.h"
+
+namespace {
+
+class BlockReaderTest : public testing::Test {
+protected:
+    void SetUp() override { ResourceProblems::SetOutput(&problems); }
+    void TearDown() override { ResourceProblems::SetOutput(nullptr); }
+
+    bool Reported(std::uint32_t type, ResourceID id) const { return ResourceProblems::HasBeenReported(type, id); }
+
+    std::ostringstream problems;
+    ScopedInMemoryResources resources;
+};
+
+TEST_F(BlockReaderTest, AnimationFramesFollowTheRateText)
+{
+    resources.Add(ResourceType::animation, 2001, AnimationBlockBytes("12", {{1001, -4, 7}, {1002, 300, -1}}));
+    Resource raw(ResourceType::animation, 2001);
+    EXPECT_EQ(raw.GetReal(), 12.0);
+    EXPECT_EQ(raw.GetCurrentDataPointer() - *raw, 3);
+
+    const AnimationBlock animation = AnimationBlock::Read(2001);
+    EXPECT_EQ(animation.frameRate, 12.0);
+    EXPECT_DOUBLE_EQ(animation.FramePeriod(), 1.0 / 12.0);
+    ASSERT_EQ(animation.frames.size(), 2u);
+    EXPECT_EQ(animation.frames[0].graphicResourceID, 1001);
+    EXPECT_EQ(animation.frames[0].offset, Point2D(-4, 7));
+    EXPECT_EQ(animation.frames[1].graphicResourceID, 1002);
+    EXPECT_EQ(animation.frames[1].offset, Point2D(300, -1));
+    EXPECT_FALSE(Reported(ResourceType::animation, 2001));
+}
+
+TEST_F(BlockReaderTest, AnimationWithoutFramesIsValidAndUnreported)
+{
+    resources.Add(ResourceType::animation, 2002, AnimationBlockBytes("4", {}));
+    const AnimationBlock animation = AnimationBlock::Read(2002);
+    EXPECT_TRUE(animation.IsEmpty());
+    EXPECT_FALSE(Reported(ResourceType::animation, 2002));
+}
+
+TEST_F(BlockReaderTest, MalformedAnimationsReadAsEmptyAndAreReported)
+{
+    std::vector<std::uint8_t> countBeyondBytes = AnimationBlockBytes("10", {{1, 0, 0}, {2, 0, 0}});
+    countBeyondBytes[4] = 3; // frame count 3, bytes for 2
+    const std::vector<std::vector<std::uint8_t>> blocks = {
+        countBeyondBytes,
+        BlockBytes().Text("10").Integer16Bit(0x7FFF),             // huge count
+        BlockBytes().Text("10").Integer16Bit(-1),                 // negative count
+        BlockBytes().Raw({'1', '0'}),                             // rate text without its zero
+        BlockBytes().Text("0").Integer16Bit(1).Integer16Bit(1).Integer16Bit(0).Integer16Bit(0), // rate 0
+        BlockBytes().Text("-5").Integer16Bit(0),                  // negative rate
+        BlockBytes().Text("10").Integer8Bit(0),                   // count cut short
+        {},                                                       // empty block
+    };
+    for (std::size_t index = 0; index < blocks.size(); ++index) {
+        const auto id = static_cast<ResourceID>(3000 + index);
+        resources.Add(ResourceType::animation, id, blocks[index]);
+        const AnimationBlock animation = AnimationBlock::Read(id);
+        EXPECT_TRUE(animation.IsEmpty()) << "block " << index;
+        EXPECT_EQ(animation.FramePeriod(), 0.0) << "block " << index;
+        EXPECT_TRUE(Reported(ResourceType::animation, id)) << "block " << index;
+    }
+}
+
+TEST_F(BlockReaderTest, MissingAnimationReadsAsEmpty)
+{
+    EXPECT_TRUE(AnimationBlock::Read(999).IsEmpty());
+    EXPECT_TRUE(Reported(ResourceType::animation, 999));
+    EXPECT_EQ(Resource::SharedBlockCount(), 0);
+}
+
+TEST_F(BlockReaderTest, IdleEventsAreParsedInOrder)
+{
+    resources.Add(ResourceType::idleEvents, 1001,
+        IdleEventsBlockBytes({{2001, "5.5", "1", "0.25"}, {2002, "10", "0", "1"}}));
+    const IdleEventsBlock table = IdleEventsBlock::Read(1001);
+    ASSERT_EQ(table.events.size(), 2u);
+    EXPECT_EQ(table.events[0].animationID, 2001);
+    EXPECT_EQ(table.events[0].period, 5.5);
+    EXPECT_EQ(table.events[0].variance, 1.0);
+    EXPECT_EQ(table.events[0].chanceOfOccurring, 0.25);
+    EXPECT_EQ(table.events[1].animationID, 2002);
+    EXPECT_EQ(table.events[1].chanceOfOccurring, 1.0);
+    EXPECT_FALSE(Reported(ResourceType::idleEvents, 1001));
+}
+
+TEST_F(BlockReaderTest, MalformedIdleEventTablesReadAsEmptyAndAreReported)
+{
+    std::vector<std::uint8_t> unterminated = IdleEventsBlockBytes({{2001, "5", "1", "0.5"}});
+    unterminated.pop_back(); // the last text loses its zero
+    const std::vector<std::vector<std::uint8_t>> blocks = {
+        unterminated,
+        BlockBytes().Integer16Bit(0x7FFF).Integer16Bit(1).Text("1").Text("1").Text("1"), // huge count
+        BlockBytes().Integer16Bit(-2),                                                   // negative count
+        BlockBytes().Integer16Bit(2).Integer16Bit(1).Text("1").Text("1").Text("1").Integer16Bit(2).Text("1"),
+        BlockBytes().Integer16Bit(1).Integer16Bit(1).Text("nan").Text("1").Text("1"),
+        BlockBytes().Integer8Bit(1),
+    };
+    for (std::size_t index = 0; index < blocks.size(); ++index) {
+        const auto id = static_cast<ResourceID>(1100 + index);
+        resources.Add(ResourceType::idleEvents, id, blocks[index]);
+        EXPECT_TRUE(IdleEventsBlock::Read(id).IsEmpty()) << "block " << index;
+        EXPECT_TRUE(Reported(ResourceType::idleEvents, id)) << "block " << index;
+    }
+}
+
+TEST_F(BlockReaderTest, ColorTableOf256EntriesKeepsTheLowByteOfEachComponent)
+{
+    std::vector<ColorBytes> colors(256);
+    for (int index = 0; index < 256; ++index) {
+        colors[static_cast<std::size_t>(index)] = {0x1200 + index, 255 - index, (index * 7) & 0xFF};
+    }
+    colors[10] = {0x1234, 0xFF01, 0x0080};
+    resources.Add(ResourceType::colorLookupTable, 1000, ColorTableBlockBytes(colors));
+
+    const ColorTableBlock table = ColorTableBlock::Read(1000);
+    ASSERT_EQ(table.entries.size(), 256u);
+    EXPECT_EQ(table.entries[10].red, 0x34);
+    EXPECT_EQ(table.entries[10].green, 0x01);
+    EXPECT_EQ(table.entries[10].blue, 0x80);
+    EXPECT_EQ(table.entries[255].red, 0xFF);
+    EXPECT_EQ(table.entries[255].green, 0);
+    EXPECT_EQ(table.entries[0].green, 255);
+}
+
+TEST_F(BlockReaderTest, MalformedColorTablesReadAsEmpty)
+{
+    std::vector<std::uint8_t> short256 = ColorTableBlockBytes(std::vector<ColorBytes>(256));
+    short256.resize(short256.size() - 1);
+    const std::vector<std::vector<std::uint8_t>> blocks = {
+        short256,
+        BlockBytes().Integer32Bit(0).Integer16Bit(0).Integer16Bit(-1),
+        BlockBytes().Integer32Bit(0).Integer16Bit(0),
+        BlockBytes().Integer32Bit(0).Integer16Bit(0).Integer16Bit(0x7FFF).Integer16Bit(0),
+    };
+    for (std::size_t index = 0; index < blocks.size(); ++index) {
+        const auto id = static_cast<ResourceID>(1200 + index);
+        resources.Add(ResourceType::colorLookupTable, id, blocks[index]);
+        EXPECT_TRUE(ColorTableBlock::Read(id).IsEmpty()) << "block " << index;
+        EXPECT_TRUE(Reported(ResourceType::colorLookupTable, id)) << "block " << index;
+    }
+}
+
+TEST_F(BlockReaderTest, ScreenDescriptionReadsSizeAndEitherUnderlayByte)
+{
+    resources.Add(ResourceType::screenDescription, 1000, ScreenDescriptionBlockBytes(640, 480, true));
+    resources.Add(ResourceType::screenDescription, 1001, BlockBytes().Integer16Bit(320).Integer16Bit(200).Raw({0x01, 0x00}));
+    resources.Add(ResourceType::screenDescription, 1002, ScreenDescriptionBlockBytes(640, 480, false));
+    resources.Add(ResourceType::screenDescription, 1003, BlockBytes().Integer16Bit(640).Integer16Bit(480).Integer8Bit(1));
+    resources.Add(ResourceType::screenDescription, 1004, ScreenDescriptionBlockBytes(-640, 480, true));
+
+    const ScreenDescriptionBlock screen = ScreenDescriptionBlock::Read(1000);
+    EXPECT_TRUE(screen.isValid);
+    EXPECT_EQ(screen.width, 640);
+    EXPECT_EQ(screen.height, 480);
+    EXPECT_TRUE(screen.hasUnderlay);
+    EXPECT_TRUE(ScreenDescriptionBlock::Read(1001).hasUnderlay);
+    EXPECT_FALSE(ScreenDescriptionBlock::Read(1002).hasUnderlay);
+
+    for (ResourceID id : {1003, 1004}) {
+        const ScreenDescriptionBlock bad = ScreenDescriptionBlock::Read(id);
+        EXPECT_FALSE(bad.isValid);
+        EXPECT_EQ(bad.width, 0);
+        EXPECT_FALSE(bad.hasUnderlay);
+        EXPECT_TRUE(Reported(ResourceType::screenDescription, id));
+    }
+}
+
+TEST_F(BlockReaderTest, GraphicHeaderPointsAtTheRowsInsideTheBlock)
+{
+    resources.Add(ResourceType::graphic, 1001, GraphicBlockBytes(-5, 12, 10, 2, 0xEE, {0x05, 0x0A, 0x07, 0x00, 0x00}));
+    Resource resource(ResourceType::graphic, 1001);
+    const GraphicBlockHeader header = GraphicBlockHeader::Parse(resource.Cursor());
+    EXPECT_TRUE(header.isValid);
+    EXPECT_EQ(header.left, -5);
+    EXPECT_EQ(header.top, 12);
+    EXPECT_EQ(header.width, 10);
+    EXPECT_EQ(header.height, 2);
+    EXPECT_EQ(header.eraseColor, 0xEE);
+    EXPECT_EQ(header.imageStart, *resource + 9);
+    EXPECT_EQ(header.imageSize, 5);
+}
+
+TEST_F(BlockReaderTest, MalformedGraphicHeadersReadAsEmpty)
+{
+    const std::vector<std::vector<std::uint8_t>> blocks = {
+        BlockBytes().Integer16Bit(0).Integer16Bit(0).Integer16Bit(4).Integer16Bit(4), // truncated header
+        GraphicBlockBytes(0, 0, -1, 1, 0, {0}),
+        GraphicBlockBytes(0, 0, 1, 3, 0, {0, 0}), // three rows in two bytes
+        {},
+    };
+    for (std::size_t index = 0; index < blocks.size(); ++index) {
+        const auto id = static_cast<ResourceID>(1300 + index);
+        resources.Add(ResourceType::graphic, id, blocks[index]);
+        Resource resource(ResourceType::graphic, id);
+        const GraphicBlockHeader header = GraphicBlockHeader::Parse(resource.Cursor());
+        EXPECT_FALSE(header.isValid) << "block " << index;
+        EXPECT_EQ(header.width, 0) << "block " << index;
+        EXPECT_EQ(header.height, 0) << "block " << index;
+        EXPECT_EQ(header.imageSize, 0) << "block " << index;
+        EXPECT_TRUE(Reported(ResourceType::graphic, id)) << "block " << index;
+    }
+}
+
+} // namespace
