@@ -1,0 +1,102 @@
+#include "Content/SkipDumpRunEncoder/SkipDumpRunEncoder.h"
+#include "Core/SkipDumpRunEncoding/SkipDumpRunEncoding8Bit.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <stdexcept>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes EncodeRow(const Bytes& row, std::uint8_t transparent)
+{
+    Bytes encoded;
+    SkipDumpRunEncoder::EncodeRow(row, transparent, encoded);
+    return encoded;
+}
+
+TEST(SkipDumpRunEncoder, PicksCompactElementsAndLeavesTrailingTransparencyOut)
+{
+    constexpr std::uint8_t t = 0;
+    EXPECT_EQ(EncodeRow({t, t, t, 7, 7, 7, 7, 1, 2, t}, t), (Bytes{2, 3, 5, 4, 7, 4, 2, 1, 2, 0}));
+    EXPECT_EQ(EncodeRow({t, 9, t, t}, t), (Bytes{1, 3, 9, 0}));
+    EXPECT_EQ(EncodeRow({t, t, t}, t), (Bytes{0}));
+    EXPECT_EQ(EncodeRow({}, t), (Bytes{0}));
+    // Two equal pixels inside a dump are cheaper than a run.
+    EXPECT_EQ(EncodeRow({1, 1, 2}, t), (Bytes{4, 3, 1, 1, 2, 0}));
+}
+
+TEST(SkipDumpRunEncoder, SplitsElementsLongerThanOneByteCanCount)
+{
+    Bytes row(300, 0);
+    row.resize(700, 5);
+    const Bytes encoded = EncodeRow(row, 0);
+    EXPECT_EQ(encoded, (Bytes{2, 255, 2, 45, 5, 255, 5, 5, 145, 5, 0}));
+}
+
+// Decodes a row into a line prefilled with the transparent index, as a drawing would show it.
+Bytes DecodeRowOver(const std::uint8_t* source, int width, std::uint8_t background, int& rowSize)
+{
+    Bytes line(static_cast<std::size_t>(width), background);
+    rowSize = SkipDumpRunEncoding8Bit::Decode(source, line.data());
+    return line;
+}
+
+TEST(SkipDumpRunEncoder, RandomImagesSurviveTheRoundTrip)
+{
+    std::mt19937 random(5);
+    for (int trial = 0; trial < 200; ++trial) {
+        SkipDumpRunEncoder::Image image;
+        image.width = std::uniform_int_distribution<int>(0, 700)(random);
+        image.height = std::uniform_int_distribution<int>(0, 12)(random);
+        const auto transparent = static_cast<std::uint8_t>(random() % 256);
+        // Few distinct colours, so that long runs and long skips occur as well as noise.
+        const int colours = std::uniform_int_distribution<int>(1, 256)(random);
+        const int streak = std::uniform_int_distribution<int>(1, 400)(random);
+        std::uint8_t current = transparent;
+        for (int i = 0; i < image.width * image.height; ++i) {
+            if (static_cast<int>(random() % static_cast<unsigned>(streak)) == 0) {
+                current = static_cast<std::uint8_t>((transparent + random() % static_cast<unsigned>(colours)) % 256);
+            }
+            image.pixels.push_back(current);
+        }
+        const Bytes encoded = SkipDumpRunEncoder::EncodeImage(image, transparent);
+
+        std::size_t offset = 0;
+        for (int y = 0; y < image.height; ++y) {
+            const auto checked = SkipDumpRunEncoding8Bit::RowSize(encoded.data() + offset, encoded.size() - offset,
+                                                                  image.width);
+            ASSERT_TRUE(checked.has_value()) << "trial " << trial << " row " << y;
+            int rowSize = 0;
+            const Bytes line = DecodeRowOver(encoded.data() + offset, image.width, transparent, rowSize);
+            ASSERT_EQ(rowSize, *checked);
+            const auto rowStart = image.pixels.begin() + static_cast<std::ptrdiff_t>(y) * image.width;
+            ASSERT_EQ(line, Bytes(rowStart, rowStart + image.width)) << "trial " << trial << " row " << y;
+            offset += static_cast<std::size_t>(rowSize);
+        }
+        EXPECT_EQ(offset, encoded.size());
+    }
+}
+
+TEST(SkipDumpRunEncoder, GraphicBlockHasTheHeaderThenTheRows)
+{
+    SkipDumpRunEncoder::Image image{3, 2, {0, 4, 4, 9, 0, 0}};
+    const Bytes block = SkipDumpRunEncoder::MakeGraphicBlock(image, 0, -2, 300, 17);
+    const Bytes expected{0xFF, 0xFE, 0x01, 0x2C, 0x00, 0x03, 0x00, 0x02, 17, 1, 4, 2, 4, 4, 0, 3, 9, 0};
+    EXPECT_EQ(block, expected);
+}
+
+TEST(SkipDumpRunEncoder, RefusesImagesItCannotDescribe)
+{
+    SkipDumpRunEncoder::Image wrongCount{4, 2, Bytes(7, 1)};
+    EXPECT_THROW(SkipDumpRunEncoder::EncodeImage(wrongCount, 0), std::invalid_argument);
+    SkipDumpRunEncoder::Image negative{-1, 0, {}};
+    EXPECT_THROW(SkipDumpRunEncoder::EncodeImage(negative, 0), std::invalid_argument);
+    SkipDumpRunEncoder::Image fine{1, 1, {1}};
+    EXPECT_THROW(SkipDumpRunEncoder::MakeGraphicBlock(fine, 0, 40000, 0, 0), std::invalid_argument);
+    EXPECT_THROW(SkipDumpRunEncoder::MakeGraphicBlock(fine, 0, 0, -40000, 0), std::invalid_argument);
+}
+
+} // namespace
