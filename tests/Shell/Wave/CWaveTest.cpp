@@ -1,0 +1,216 @@
+#include "Shell/Wave/CWave.h"
+
+#include "WaveImages.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using namespace WaveImages;
+
+namespace {
+
+constexpr unsigned long memoryImage = 0x00010002;
+
+struct LoadOutcome {
+    bool loaded;
+    CW_ERROR error;
+};
+
+LoadOutcome Load(CWave& wave, const Bytes& image)
+{
+    const bool loaded = wave.LoadWave(image.data(), static_cast<int>(image.size()), memoryImage);
+    return {loaded, wave.GetLastError()};
+}
+
+CW_ERROR FailureOf(const Bytes& image)
+{
+    CWave wave;
+    const LoadOutcome outcome = Load(wave, image);
+    EXPECT_FALSE(outcome.loaded);
+    EXPECT_EQ(wave.GetWaveSize(), 0u);
+    EXPECT_EQ(wave.GetWaveData(), nullptr);
+    return outcome.error;
+}
+
+const Bytes someSamples = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+
+Bytes PcmFormatBody()
+{
+    return CommonFormat(1, 1, 11025, 1, 8);
+}
+
+} // namespace
+
+TEST(CWave, LoadsAPcmWaveWithItsFormatAndExactSamples)
+{
+    const Bytes image = PcmWave(2, 22050, 16, someSamples);
+    CWave wave;
+    ASSERT_TRUE(Load(wave, image).loaded);
+    EXPECT_TRUE(wave.IsLoaded());
+    const WAVEFORMATEX* format = wave.GetWaveFormat();
+    ASSERT_NE(format, nullptr);
+    EXPECT_EQ(format->wFormatTag, 1);
+    EXPECT_EQ(format->nChannels, 2);
+    EXPECT_EQ(format->nSamplesPerSec, 22050u);
+    EXPECT_EQ(format->nAvgBytesPerSec, 88200u);
+    EXPECT_EQ(format->nBlockAlign, 4);
+    EXPECT_EQ(format->wBitsPerSample, 16);
+    EXPECT_EQ(format->cbSize, 0);
+    ASSERT_EQ(wave.GetWaveSize(), someSamples.size());
+    EXPECT_EQ(std::memcmp(wave.GetWaveData(), someSamples.data(), someSamples.size()), 0);
+}
+
+TEST(CWave, FindsTheChunksInEitherOrderAndSkipsOthers)
+{
+    const Bytes oddChunk = {9, 9, 9};
+    const Bytes image = RiffImage("WAVE", {Chunk("LIST", oddChunk), Chunk("data", someSamples), Chunk("junk", oddChunk),
+                                              Chunk("fmt ", PcmFormatBody())});
+    CWave wave;
+    ASSERT_TRUE(Load(wave, image).loaded);
+    EXPECT_EQ(wave.GetWaveFormat()->nSamplesPerSec, 11025u);
+    ASSERT_EQ(wave.GetWaveSize(), someSamples.size());
+    EXPECT_EQ(std::memcmp(wave.GetWaveData(), someSamples.data(), someSamples.size()), 0);
+}
+
+TEST(CWave, PcmFormatChunkLongerThanSixteenBytesLoadsWithoutExtraBytes)
+{
+    Bytes format = PcmFormatBody();
+    Append16(format, 22); // an extra-size field that PCM ignores
+    format.insert(format.end(), {7, 7, 7, 7});
+    CWave wave;
+    ASSERT_TRUE(Load(wave, RiffImage("WAVE", {Chunk("fmt ", format), Chunk("data", someSamples)})).loaded);
+    EXPECT_EQ(wave.GetWaveFormat()->cbSize, 0);
+    EXPECT_EQ(wave.GetWaveSize(), someSamples.size());
+}
+
+TEST(CWave, CompressedFormatKeepsItsExtraBytes)
+{
+    Bytes format = CommonFormat(0x11, 1, 22050, 256, 4);
+    Append16(format, 2);
+    Append16(format, 505);
+    CWave wave;
+    ASSERT_TRUE(Load(wave, RiffImage("WAVE", {Chunk("fmt ", format), Chunk("data", someSamples)})).loaded);
+    const WAVEFORMATEX* loaded = wave.GetWaveFormat();
+    ASSERT_EQ(loaded->cbSize, 2);
+    EXPECT_EQ(FormatExtraBytes(loaded)[0], 505 & 0xFF);
+    EXPECT_EQ(FormatExtraBytes(loaded)[1], 505 >> 8);
+}
+
+TEST(CWave, CompressedFormatExtraSizeMustLieInsideTheFormatChunk)
+{
+    // Exactly the common fields: no extra size is stored, so there are no extra bytes, and the
+    // next chunk's header is not mistaken for one.
+    CWave plain;
+    ASSERT_TRUE(Load(plain, RiffImage("WAVE", {Chunk("fmt ", CommonFormat(7, 1, 8000, 1, 8)), Chunk("data", someSamples)})).loaded);
+    EXPECT_EQ(plain.GetWaveFormat()->cbSize, 0);
+    EXPECT_EQ(plain.GetWaveSize(), someSamples.size());
+
+    // An extra size claiming more than the chunk holds.
+    Bytes format = CommonFormat(0x11, 1, 22050, 256, 4);
+    Append16(format, 40);
+    Append16(format, 505);
+    EXPECT_EQ(FailureOf(RiffImage("WAVE", {Chunk("fmt ", format), Chunk("data", someSamples)})), CWE_BADFORMAT);
+}
+
+TEST(CWave, RefusesImagesThatAreNotWaves)
+{
+    EXPECT_EQ(FailureOf(RiffImage("AVI ", {Chunk("fmt ", PcmFormatBody()), Chunk("data", someSamples)})), CWE_BADFORMAT);
+    Bytes notRiff = PcmWave(1, 8000, 8, someSamples);
+    std::memcpy(notRiff.data(), "RIFX", 4);
+    EXPECT_EQ(FailureOf(notRiff), CWE_BADFORMAT);
+    // Too short to hold even the RIFF header.
+    EXPECT_EQ(FailureOf({'R', 'I', 'F', 'F', 4, 0, 0, 0}), CWE_BADFORMAT);
+    // An old-style 14-byte format header.
+    Bytes shortFormat = PcmFormatBody();
+    shortFormat.resize(14);
+    EXPECT_EQ(FailureOf(RiffImage("WAVE", {Chunk("fmt ", shortFormat), Chunk("data", someSamples)})), CWE_BADFORMAT);
+}
+
+TEST(CWave, MissingChunksAreUnknownFailures)
+{
+    EXPECT_EQ(FailureOf(RiffImage("WAVE", {Chunk("data", someSamples)})), CWE_UNKNOWN);
+    EXPECT_EQ(FailureOf(RiffImage("WAVE", {Chunk("fmt ", PcmFormatBody())})), CWE_UNKNOWN);
+    // A chunk outside the RIFF chunk's declared size is not part of the wave.
+    Bytes image = RiffImage("WAVE", {Chunk("fmt ", PcmFormatBody())});
+    const Bytes data = Chunk("data", someSamples);
+    image.insert(image.end(), data.begin(), data.end());
+    EXPECT_EQ(FailureOf(image), CWE_UNKNOWN);
+}
+
+TEST(CWave, CutShortImagesFailWithTheirReason)
+{
+    // The data chunk declares more bytes than the image holds (and far more than memory).
+    EXPECT_EQ(FailureOf(RiffImage("WAVE", {Chunk("fmt ", PcmFormatBody()), Chunk("data", someSamples, 11)})), CWE_BADDATA);
+    EXPECT_EQ(FailureOf(RiffImage("WAVE", {Chunk("fmt ", PcmFormatBody()), Chunk("data", someSamples, 0xFFFFFFF0u)})),
+        CWE_BADDATA);
+
+    // The image ends inside the format chunk's common fields.
+    Bytes image = RiffImage("WAVE", {Chunk("fmt ", PcmFormatBody())});
+    image.resize(image.size() - 6);
+    EXPECT_EQ(FailureOf(image), CWE_READFAIL);
+}
+
+TEST(CWave, RefusesBadRequests)
+{
+    const Bytes image = PcmWave(1, 8000, 8, someSamples);
+    CWave wave;
+    EXPECT_FALSE(wave.LoadWave(nullptr, 10, memoryImage));
+    EXPECT_EQ(wave.GetLastError(), CWE_NULLPTR);
+    EXPECT_FALSE(wave.LoadWave(image.data(), 0, memoryImage));
+    EXPECT_EQ(wave.GetLastError(), CWE_INVALIDPARAM);
+    EXPECT_FALSE(wave.LoadWave(image.data(), -5, memoryImage));
+    EXPECT_EQ(wave.GetLastError(), CWE_INVALIDPARAM);
+    EXPECT_FALSE(wave.LoadWave(image.data(), static_cast<int>(image.size()), 0x00000001));
+    EXPECT_EQ(wave.GetLastError(), CWE_NOTIMPLEMENTED);
+    // Either supported option bit on its own is enough.
+    CWave first;
+    EXPECT_TRUE(first.LoadWave(image.data(), static_cast<int>(image.size()), 0x00000002));
+    CWave second;
+    EXPECT_TRUE(second.LoadWave(image.data(), static_cast<int>(image.size()), 0x00010000));
+}
+
+TEST(CWave, IsLoadedOnceOnly)
+{
+    const Bytes image = PcmWave(1, 8000, 8, someSamples);
+    CWave wave;
+    ASSERT_TRUE(Load(wave, image).loaded);
+    const LoadOutcome again = Load(wave, PcmWave(2, 44100, 16, {1, 2, 3, 4}));
+    EXPECT_FALSE(again.loaded);
+    EXPECT_EQ(again.error, CWE_LOADED);
+    EXPECT_EQ(wave.GetWaveFormat()->nSamplesPerSec, 8000u);
+    EXPECT_EQ(wave.GetWaveSize(), someSamples.size());
+}
+
+TEST(CWave, OpeningTwiceIsRefusedUntilTheWaveIsGone)
+{
+    const Bytes image = PcmWave(1, 8000, 8, someSamples);
+    CWave wave;
+    ASSERT_TRUE(wave.OpenWaveFile(image.data(), static_cast<int>(image.size()), memoryImage));
+    EXPECT_EQ(wave.GetWaveFormat()->nSamplesPerSec, 8000u);
+    EXPECT_FALSE(wave.IsLoaded());
+    EXPECT_FALSE(wave.OpenWaveFile(image.data(), static_cast<int>(image.size()), memoryImage));
+    EXPECT_EQ(wave.GetLastError(), CWE_INVALIDPARAM);
+}
+
+namespace {
+
+class ErrorMappingWave : public CWave {
+public:
+    using CWave::ParseOEMError;
+};
+
+} // namespace
+
+TEST(CWave, MapsReaderCodesOntoErrors)
+{
+    ErrorMappingWave wave;
+    EXPECT_EQ(wave.ParseOEMError(0xE000), CWE_MEMORY);
+    EXPECT_EQ(wave.ParseOEMError(0xE100), CWE_OPENFAIL);
+    EXPECT_EQ(wave.ParseOEMError(0xE101), CWE_BADFORMAT);
+    EXPECT_EQ(wave.ParseOEMError(0xE102), CWE_READFAIL);
+    EXPECT_EQ(wave.ParseOEMError(0xE103), CWE_BADDATA);
+    EXPECT_EQ(wave.ParseOEMError(0xE104), CWE_WRITEFAIL);
+    EXPECT_EQ(wave.ParseOEMError(1), CWE_UNKNOWN);
+    EXPECT_EQ(wave.ParseOEMError(265), CWE_UNKNOWN);
+}
