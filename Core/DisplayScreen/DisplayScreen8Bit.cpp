@@ -1,9 +1,10 @@
 #include "Core/DisplayScreen/DisplayScreen8Bit.h"
 
-#include "Core/Resource/Resource.h"
 #include "Core/Resource/ResourceProblems.h"
+#include "Core/Resource/ScreenDescriptionBlock.h"
 
 #include <iostream>
+#include <string>
 
 DisplayScreen8Bit::PlatformSpecifics* DisplayScreen8Bit::platformSpecificsInstance = nullptr;
 QuillonRectangle<int> DisplayScreen8Bit::bounds;
@@ -59,19 +60,19 @@ bool DisplayScreen8Bit::Reserve(ResourceID resourceID)
         std::cerr << "Marrowmere: the display screen cannot be reserved: there is no display.\n";
         return false;
     }
-    Resource description(ResourceType::screenDescription, resourceID);
-    BlockCursor& cursor = description.Cursor();
-    if (!description.IsPresent() || !cursor.Require(6, "the screen description")) {
+    const ScreenDescriptionBlock description = ScreenDescriptionBlock::Read(resourceID);
+    if (!description.isValid) {
         return false;
     }
-    const int width = cursor.GetInteger16Bit();
-    const int height = cursor.GetInteger16Bit();
-    if (width <= 0 || height <= 0 || width > largestScreenSide || height > largestScreenSide) {
-        cursor.Fail("a screen of " + std::to_string(width) + " x " + std::to_string(height) + " pixels");
+    if (description.width == 0 || description.height == 0 || description.width > largestScreenSide ||
+        description.height > largestScreenSide) {
+        ResourceProblems::Report(ResourceType::screenDescription, resourceID,
+                                 "a screen of " + std::to_string(description.width) + " x " +
+                                     std::to_string(description.height) + " pixels cannot be shown");
         return false;
     }
-    bounds = {0, width, 0, height};
-    hasUnderlay = cursor.GetBoolean();
+    bounds = {0, description.width, 0, description.height};
+    hasUnderlay = description.hasUnderlay;
     return platformSpecificsInstance->Reserve();
 }
 

@@ -1,6 +1,6 @@
 #include "Core/DisplayScreen/ScreenPalette.h"
 
-#include "Core/Resource/Resource.h"
+#include "Core/Resource/ColorTableBlock.h"
 
 #include <algorithm>
 #include <cstring>
@@ -16,12 +16,15 @@ ScreenPalette::ScreenPalette()
 
 void ScreenPalette::SetColorMap(ResourceID resourceID)
 {
-    const ColorLookupTable table(resourceID);
-    if (!table.IsValid()) {
+    const ColorTableBlock table = ColorTableBlock::Read(resourceID);
+    if (table.IsEmpty()) {
         return;
     }
-    const std::vector<PaletteColor>& entries = table.Entries();
-    std::copy(entries.begin(), entries.end(), colors.begin());
+    const std::size_t count = std::min(table.entries.size(), colors.size());
+    for (std::size_t index = 0; index < count; ++index) {
+        const ColorTableBlock::Entry& entry = table.entries[index];
+        colors[index] = {entry.red, entry.green, entry.blue};
+    }
     SetFixedEntries();
     hasColorMap = true;
 }
@@ -40,35 +43,6 @@ void ScreenPalette::SetFixedEntries()
 {
     colors.front() = {255, 255, 255};
     colors.back() = {0, 0, 0};
-}
-
-ColorLookupTable::ColorLookupTable(ResourceID resourceID)
-{
-    Resource resource(ResourceType::colorLookupTable, resourceID);
-    BlockCursor& cursor = resource.Cursor();
-    if (!resource.IsPresent() || !cursor.Require(8, "the colour table header")) {
-        return;
-    }
-    cursor.GetInteger32Bit();
-    cursor.GetInteger16Bit();
-    const int highestIndex = cursor.GetInteger16Bit();
-    if (highestIndex < 0) {
-        cursor.Fail("a colour table of " + std::to_string(highestIndex + 1) + " entries");
-        return;
-    }
-    const int count = std::min(highestIndex + 1, ScreenPalette::entryCount);
-    if (!cursor.Require(8 * count, "the colour table's entries")) {
-        return;
-    }
-    entries.resize(static_cast<std::size_t>(count));
-    for (PaletteColor& color : entries) {
-        cursor.GetInteger16Bit();
-        // Only the low byte of each stored component is the colour.
-        color.red = static_cast<std::uint8_t>(cursor.GetInteger16Bit() & 0xFF);
-        color.green = static_cast<std::uint8_t>(cursor.GetInteger16Bit() & 0xFF);
-        color.blue = static_cast<std::uint8_t>(cursor.GetInteger16Bit() & 0xFF);
-    }
-    isValid = true;
 }
 
 std::uint8_t* NewBottomUpCopy(const std::uint8_t* picture, int width, int height, int bytesPerRow)

@@ -39,23 +39,6 @@ private:
     bool hasColorMap = false;
 };
 
-// One CLUT block: an ignored 32-bit and 16-bit value, the highest entry index N, then N + 1
-// entries of four big-endian 16-bit values (ignored, red, green, blue) of which only the low
-// byte of each colour counts.
-class ColorLookupTable {
-public:
-    explicit ColorLookupTable(ResourceID resourceID);
-
-    bool IsValid() const { return isValid; }
-    // Highest entry index N of the table.
-    int Size() const { return static_cast<int>(entries.size()) - 1; }
-    const std::vector<PaletteColor>& Entries() const { return entries; }
-
-private:
-    std::vector<PaletteColor> entries;
-    bool isValid = false;
-};
-
 // A new[] copy of a picture of width x height pixels with the given row distance, bottom row
 // first (the row order of a bottom-up bitmap). The caller delete[]s it.
 std::uint8_t* NewBottomUpCopy(const std::uint8_t* picture, int width, int height, int bytesPerRow);

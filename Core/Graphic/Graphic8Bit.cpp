@@ -1,52 +1,39 @@
 #include "Core/Graphic/Graphic8Bit.h"
 
 #include "Core/DisplayScreen/DisplayScreen8Bit.h"
+#include "Core/Resource/GraphicBlockHeader.h"
 #include "Core/Resource/Resource.h"
 #include "Core/SkipDumpRunEncoding/SkipDumpRunEncoding8Bit.h"
 
 #include <string>
 
-namespace {
-
-// left, top, width, height (16 bits each) and the erase colour.
-constexpr int headerSize = 9;
-
-} // namespace
-
 Graphic8Bit::Graphic8Bit(ResourceID resourceID)
     : graphicResource(std::make_unique<Resource>(ResourceType::graphic, resourceID))
 {
     BlockCursor& cursor = graphicResource->Cursor();
-    if (!graphicResource->IsPresent() || !cursor.Require(headerSize, "the graphic's header")) {
+    const GraphicBlockHeader header = GraphicBlockHeader::Parse(cursor);
+    if (!header.isValid) {
         return;
     }
-    const int left = cursor.GetInteger16Bit();
-    const int top = cursor.GetInteger16Bit();
-    const int width = cursor.GetInteger16Bit();
-    const int height = cursor.GetInteger16Bit();
-    eraseColor = cursor.GetInteger8Bit();
-    bounds = {left, left, top, top};
-    if (width < 0 || height < 0) {
-        cursor.Fail("a graphic of " + std::to_string(width) + " x " + std::to_string(height) + " pixels");
-        return;
-    }
+    bounds = {header.left, header.left, header.top, header.top};
+    eraseColor = header.eraseColor;
 
     // Every row must end inside the block and cover no more than the width, so that drawing,
     // which trusts the rows, never reads or writes outside what it should.
-    const std::uint8_t* rows = cursor.Current();
-    const auto available = static_cast<std::size_t>(cursor.Remaining());
+    const std::uint8_t* rows = header.imageStart;
+    const auto available = static_cast<std::size_t>(header.imageSize);
     std::size_t offset = 0;
-    for (int row = 0; row < height; ++row) {
-        const auto rowSize = SkipDumpRunEncoding8Bit::RowSize(rows + offset, available - offset, width);
+    for (int row = 0; row < header.height; ++row) {
+        const auto rowSize = SkipDumpRunEncoding8Bit::RowSize(rows + offset, available - offset, header.width);
         if (!rowSize) {
             cursor.Fail("row " + std::to_string(row) + " of the graphic covers more than its width of " +
-                        std::to_string(width) + " pixels or runs past the end of the block");
+                        std::to_string(header.width) + " pixels or runs past the end of the block");
             return;
         }
         offset += static_cast<std::size_t>(*rowSize);
     }
-    bounds.right = left + width;
-    bounds.bottom = top + height;
+    bounds.right = header.left + header.width;
+    bounds.bottom = header.top + header.height;
     imageStart = rows;
     graphicResource->ResetCurrentDataPointer();
 }

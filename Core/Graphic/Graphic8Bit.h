@@ -14,8 +14,9 @@ class Resource;
 //
 // The rows are checked once when the graphic is made. A block that is missing, too short for
 // its header, has a negative size or holds a row that overruns its width or the block is
-// reported once (type and id) on standard error and behaves as empty: its bounds keep the
-// header's placement but have no width and no height, and it draws nothing.
+// reported once (type and id) on standard error and behaves as empty: its bounds have no width
+// and no height (they keep the header's placement when the header could be read), and it draws
+// nothing.
 class Graphic8Bit {
 public:
     enum EraseOrNot { erase = 0, dontErase = 1 };
