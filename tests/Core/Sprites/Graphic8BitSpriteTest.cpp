@@ -1,0 +1,163 @@
+#include "Core/Graphic/Graphic8Bit.h"
+#include "Core/SequencedActions/SequencedAction.h"
+#include "Core/Sprites/Graphic8BitGroupSprite.h"
+#include "Core/Sprites/Graphic8BitSprite.h"
+#include "tests/Core/Sprites/SpriteTestBlocks.h"
+#include "tests/Core/Sprites/SpriteTestScreen.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+constexpr std::uint8_t underlayColor = 200;
+constexpr ResourceID redSquare = 10;     // 4 x 4 of colour 1 at its own (0, 0)
+constexpr ResourceID greenPlaced = 11;   // 4 x 3 of colour 2 at its own (5, 7)
+constexpr ResourceID blueWide = 12;      // 10 x 2 of colour 3 at its own (0, 0)
+
+class GraphicSprites : public ::testing::Test {
+protected:
+    GraphicSprites() : screen(1)
+    {
+        screen.Resources().Add(ResourceType::graphic, redSquare, SolidGraphicBlock(0, 0, 4, 4, 1));
+        screen.Resources().Add(ResourceType::graphic, greenPlaced, SolidGraphicBlock(5, 7, 4, 3, 2));
+        screen.Resources().Add(ResourceType::graphic, blueWide, SolidGraphicBlock(0, 0, 10, 2, 3));
+        screen.PaintUnderlay(underlayColor);
+    }
+    ~GraphicSprites() override { SequencedAction::RemoveAllActions(); }
+
+    // One frame, as the frame renderer draws it.
+    void DrawFrame()
+    {
+        DisplayScreen8Bit::PrepareToRenderToOffscreenBuffer();
+        Sprite::RenderAll();
+        DisplayScreen8Bit::ShowOffscreenBuffer();
+    }
+    std::uint8_t Pixel(int x, int y) { return screen.Screen().VisiblePixel(x, y); }
+    SpriteTestScreen screen;
+};
+
+TEST_F(GraphicSprites, DrawsItsPictureAtPositionPlusThePicturesOwnPlacement)
+{
+    Graphic8BitSprite sprite(greenPlaced, Point2D(100, 50), 1);
+    EXPECT_EQ(sprite.Width(), 4);
+    EXPECT_EQ(sprite.Height(), 3);
+    EXPECT_EQ(sprite.Offset(), Point2D(5, 7));
+    DrawFrame();
+    EXPECT_EQ(Pixel(105, 57), 2);
+    EXPECT_EQ(Pixel(108, 59), 2);
+    EXPECT_EQ(Pixel(104, 57), underlayColor);
+    EXPECT_EQ(Pixel(109, 57), underlayColor);
+    EXPECT_EQ(Pixel(105, 60), underlayColor);
+    EXPECT_EQ(Pixel(100, 50), underlayColor);
+}
+
+TEST_F(GraphicSprites, LaterAndHigherSpritesCoverTheOthers)
+{
+    // The pointer layer is made first; the occupant made later still goes underneath.
+    Graphic8BitSprite top(blueWide, Point2D(10, 10), 16);
+    Graphic8BitSprite bottom(redSquare, Point2D(12, 9), 1);
+    Graphic8BitSprite firstOfSix(redSquare, Point2D(40, 40), 6);
+    Graphic8BitSprite secondOfSix(blueWide, Point2D(38, 41), 6);
+    DrawFrame();
+    EXPECT_EQ(Pixel(12, 9), 1);
+    EXPECT_EQ(Pixel(12, 10), 3);
+    EXPECT_EQ(Pixel(15, 11), 3);
+    EXPECT_EQ(Pixel(15, 12), 1);
+    EXPECT_EQ(Pixel(40, 40), 1);
+    EXPECT_EQ(Pixel(40, 41), 3);
+    EXPECT_EQ(Pixel(43, 43), 1);
+}
+
+TEST_F(GraphicSprites, MovedHiddenAndDeletedSpritesNeedNoErasing)
+{
+    auto moving = std::make_unique<Graphic8BitSprite>(redSquare, Point2D(0, 0), 1);
+    Graphic8BitSprite hidden(blueWide, Point2D(200, 200), 1);
+    DrawFrame();
+    EXPECT_EQ(Pixel(0, 0), 1);
+    EXPECT_EQ(Pixel(200, 200), 3);
+
+    moving->ChangePosition(Point2D(300, 300));
+    hidden.Hide();
+    DrawFrame();
+    EXPECT_EQ(Pixel(0, 0), underlayColor);
+    EXPECT_EQ(Pixel(300, 300), 1);
+    EXPECT_EQ(Pixel(200, 200), underlayColor);
+
+    moving.reset();
+    hidden.Show();
+    DrawFrame();
+    EXPECT_EQ(Pixel(300, 300), underlayColor);
+    EXPECT_EQ(Pixel(200, 200), 3);
+}
+
+TEST_F(GraphicSprites, ChangeGraphicToTheSamePictureKeepsTheGraphic)
+{
+    Graphic8BitSprite sprite(redSquare, Point2D(20, 20), 1);
+    const Graphic8Bit* before = &sprite.Graphic();
+    sprite.ChangeGraphic(redSquare);
+    EXPECT_EQ(&sprite.Graphic(), before);
+
+    sprite.ChangeGraphic(greenPlaced);
+    EXPECT_EQ(sprite.GraphicResourceID(), greenPlaced);
+    EXPECT_EQ(sprite.Offset(), Point2D(5, 7));
+    EXPECT_EQ(sprite.Width(), 4);
+    EXPECT_EQ(sprite.Height(), 3);
+    DrawFrame();
+    EXPECT_EQ(Pixel(20, 20), underlayColor);
+    EXPECT_EQ(Pixel(25, 27), 2);
+}
+
+TEST_F(GraphicSprites, ChangeGraphicActionSwapsWhenItRuns)
+{
+    Graphic8BitSprite sprite(redSquare, Point2D(0, 0), 1);
+    SequencedAction::StartNewSequence();
+    new WaitAction(1.0);
+    new Graphic8BitSprite::ChangeGraphicAction(&sprite, blueWide);
+    SequencedAction::HandleNextActions(0.0);
+    EXPECT_EQ(sprite.GraphicResourceID(), redSquare);
+    SequencedAction::HandleNextActions(1.0);
+    EXPECT_EQ(sprite.GraphicResourceID(), blueWide);
+    EXPECT_EQ(sprite.Width(), 10);
+}
+
+TEST_F(GraphicSprites, SpritesOffTheScreenAreClipped)
+{
+    Graphic8BitSprite left(blueWide, Point2D(-6, 100), 1);
+    Graphic8BitSprite corner(redSquare, Point2D(638, 478), 1);
+    Graphic8BitSprite away(redSquare, Point2D(5000, -5000), 1);
+    DrawFrame();
+    EXPECT_EQ(Pixel(0, 100), 3);
+    EXPECT_EQ(Pixel(3, 101), 3);
+    EXPECT_EQ(Pixel(4, 100), underlayColor);
+    EXPECT_EQ(Pixel(639, 479), 1);
+    EXPECT_EQ(Pixel(637, 479), underlayColor);
+}
+
+TEST_F(GraphicSprites, MissingPictureDrawsNothing)
+{
+    testing::internal::CaptureStderr();
+    Graphic8BitSprite sprite(4242, Point2D(10, 10), 1);
+    DrawFrame();
+    const std::string report = testing::internal::GetCapturedStderr();
+    EXPECT_NE(report.find("4242"), std::string::npos);
+    EXPECT_EQ(sprite.Width(), 0);
+    EXPECT_EQ(Pixel(10, 10), underlayColor);
+}
+
+TEST_F(GraphicSprites, GroupMembersAreDrawnInOrderWithoutTheirOwnPlacement)
+{
+    Graphic8BitGroupSprite group(Point2D(50, 60), 7);
+    group.AddGraphic(blueWide, Point2D(0, 0));
+    group.AddGraphic(greenPlaced, Point2D(2, 1));
+    DrawFrame();
+    EXPECT_EQ(Pixel(50, 60), 3);
+    EXPECT_EQ(Pixel(51, 61), 3);
+    // The later member covers the earlier one, drawn at (52, 61), not at (57, 68).
+    EXPECT_EQ(Pixel(52, 61), 2);
+    EXPECT_EQ(Pixel(55, 63), 2);
+    EXPECT_EQ(Pixel(57, 68), underlayColor);
+}
+
+} // namespace

@@ -1,0 +1,70 @@
+#include "Core/SequencedActions/SequencedAction.h"
+#include "Core/Sprites/Graphic8BitSprite.h"
+#include "Marrowmere/RenderAllAction/RenderAllAction.h"
+#include "tests/Core/Sprites/SpriteTestBlocks.h"
+#include "tests/Core/Sprites/SpriteTestScreen.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr ResourceID square = 20;
+
+class FrameRenderer : public ::testing::Test {
+protected:
+    FrameRenderer()
+    {
+        screen.Resources().Add(ResourceType::graphic, square, SolidGraphicBlock(0, 0, 2, 2, 4));
+        screen.PaintUnderlay(150);
+    }
+    ~FrameRenderer() override { SequencedAction::RemoveAllActions(); }
+
+    SpriteTestScreen screen;
+};
+
+TEST_F(FrameRenderer, DrawsOneFramePerPassAndNeverEnds)
+{
+    Graphic8BitSprite sprite(square, Point2D(10, 10), 1);
+    SequencedAction::StartNewSequence();
+    new RenderAllAction;
+    const int framesBefore = screen.Screen().ShownFrameCount();
+
+    SequencedAction::HandleNextActions(0.0);
+    EXPECT_EQ(screen.Screen().ShownFrameCount(), framesBefore + 1);
+    EXPECT_EQ(screen.Screen().VisiblePixel(10, 10), 4);
+    EXPECT_EQ(screen.Screen().VisiblePixel(12, 10), 150);
+
+    sprite.ChangePosition(Point2D(100, 100));
+    for (int pass = 1; pass <= 5; ++pass) {
+        SequencedAction::HandleNextActions(pass * 10.0);
+    }
+    EXPECT_EQ(screen.Screen().ShownFrameCount(), framesBefore + 6);
+    EXPECT_EQ(screen.Screen().VisiblePixel(10, 10), 150);
+    EXPECT_EQ(screen.Screen().VisiblePixel(101, 101), 4);
+    EXPECT_NE(SequencedAction::CurrentSequence(), nullptr);
+}
+
+TEST_F(FrameRenderer, SeesWhatEarlierSequencesDidInTheSamePass)
+{
+    // The cursor's sequence runs before the renderer's, so a move made there shows at once.
+    Graphic8BitSprite sprite(square, Point2D(0, 0), 16);
+    SequencedAction::StartNewSequence();
+    new Sprite::ChangePositionAction(&sprite, Point2D(50, 60));
+    SequencedAction::StartNewSequence();
+    new RenderAllAction;
+    SequencedAction::HandleNextActions(0.0);
+    EXPECT_EQ(screen.Screen().VisiblePixel(50, 60), 4);
+    EXPECT_EQ(screen.Screen().VisiblePixel(0, 0), 150);
+}
+
+TEST_F(FrameRenderer, UnderlayChangesReachTheNextFrame)
+{
+    SequencedAction::StartNewSequence();
+    new RenderAllAction;
+    SequencedAction::HandleNextActions(0.0);
+    screen.PaintUnderlay(33);
+    SequencedAction::HandleNextActions(1.0);
+    EXPECT_EQ(screen.Screen().VisiblePixel(639, 479), 33);
+}
+
+} // namespace
