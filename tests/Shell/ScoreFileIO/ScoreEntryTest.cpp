@@ -1,0 +1,81 @@
+#include "Shell/ScoreFileIO/ScoreEntry.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <regex>
+#include <set>
+
+namespace {
+
+TEST(ScoreEntry, TextsAreCutToTheirFieldsAndZeroFilled)
+{
+    const _tagHSRecord longer = MakeHSRecord("Maximilian Ferdinand", 1234, "0123456789ABCDEF");
+    EXPECT_EQ(std::string(longer.pPlayerName), "Maximilian F");
+    EXPECT_EQ(longer.pPlayerName[12], '\0');
+    EXPECT_EQ(longer.nScore, 1234);
+    EXPECT_EQ(std::string(longer.pContestCode), "0123456789");
+    EXPECT_EQ(longer.pContestCode[10], '\0');
+
+    const _tagHSRecord shorter = MakeHSRecord("Al", 5, "X");
+    for (int i = 2; i < 13; ++i) {
+        EXPECT_EQ(shorter.pPlayerName[i], '\0') << i;
+    }
+    for (int i = 1; i < 11; ++i) {
+        EXPECT_EQ(shorter.pContestCode[i], '\0') << i;
+    }
+    const _tagHSRecord none = MakeHSRecord(nullptr, 0, nullptr);
+    EXPECT_STREQ(none.pPlayerName, "");
+    EXPECT_STREQ(none.pContestCode, "");
+}
+
+TEST(ScoreEntry, StatisticsAreCopiedFieldByFieldBehindTheFinalScore)
+{
+    Scoring::StatisticsType statistics{};
+    statistics.currentTurnScore = 999;  // not stored
+    statistics.bestTurnScore = 2;
+    statistics.totalTurnsCount = 3;
+    statistics.totalEatingsCount = 4;
+    statistics.singleEatingsCount = 5;
+    statistics.twoChainEatingsCount = 6;
+    statistics.threeChainEatingsCount = 7;
+    statistics.fourChainEatingsCount = 8;
+    statistics.fivePlusChainEatingsCount = 9;
+    statistics.longestChainCount = 10;
+    statistics.completeChainsCount = 11;
+    const _tagStatsRecord record = MakeStatsRecord(statistics, 1);
+    const std::int32_t stored[] = {record.nScore,         record.nBestTurn,      record.nTotalTurns,
+                                   record.nTotalEatings,  record.nSingleEatings, record.n2ChainEatings,
+                                   record.n3ChainEatings, record.n4ChainEatings, record.n5ChainEatings,
+                                   record.nLongestChain,  record.nCompleteChains};
+    for (int field = 0; field < 11; ++field) {
+        EXPECT_EQ(stored[field], field + 1) << "field " << field;
+    }
+}
+
+TEST(ScoreEntry, AContestCodeIsAShortCheckCodeOfTheGamesFigures)
+{
+    _tagStatsRecord statistics = {4850, 1200, 61, 40, 20, 8, 3, 1, 0, 4, 1};
+    const std::string code = MakeContestCode(statistics);
+    EXPECT_TRUE(std::regex_match(code, std::regex("[0-9A-HJKMNP-TV-Z]{5}-[0-9A-HJKMNP-TV-Z]{4}"))) << code;
+    EXPECT_EQ(MakeContestCode(statistics), code);
+
+    // It fits the record with its zero, so the entry is shown.
+    const _tagHSRecord record = MakeHSRecord("Player", statistics.nScore, code.c_str());
+    EXPECT_EQ(std::string(record.pContestCode), code);
+
+    // Any change of any figure gives another code.
+    std::set<std::string> codes = {code};
+    std::int32_t* fields[] = {&statistics.nScore,         &statistics.nBestTurn,      &statistics.nTotalTurns,
+                              &statistics.nTotalEatings,  &statistics.nSingleEatings, &statistics.n2ChainEatings,
+                              &statistics.n3ChainEatings, &statistics.n4ChainEatings, &statistics.n5ChainEatings,
+                              &statistics.nLongestChain,  &statistics.nCompleteChains};
+    for (std::int32_t* field : fields) {
+        ++*field;
+        EXPECT_TRUE(codes.insert(MakeContestCode(statistics)).second);
+        --*field;
+    }
+    EXPECT_FALSE(MakeContestCode(_tagStatsRecord{}).empty());
+}
+
+}  // namespace
