@@ -16,6 +16,18 @@ namespace {
     std::abort();
 }
 
+// Sets a flag for the lifetime of a scope, also when the scope is left by an exception.
+class FlagDuringScope {
+public:
+    explicit FlagDuringScope(bool& flag) : flag(flag) { flag = true; }
+    ~FlagDuringScope() { flag = false; }
+    FlagDuringScope(const FlagDuringScope&) = delete;
+    FlagDuringScope& operator=(const FlagDuringScope&) = delete;
+
+private:
+    bool& flag;
+};
+
 } // namespace
 
 // --- SequencedActionHandler ---
@@ -57,9 +69,11 @@ void SequencedAction::SequencedActionHandler::HandleNextActions(double time)
         if (!action->HasCorrectTimes()) {
             action->SetPostingTime(time);
         }
-        isRunning = true;
-        const bool destroyed = action->InvokeAndReportDestruction(time);
-        isRunning = false;
+        bool destroyed = false;
+        {
+            const FlagDuringScope running(isRunning);
+            destroyed = action->InvokeAndReportDestruction(time);
+        }
         // An unfinished action keeps the front until the next pump; a finished one lets its
         // successor run now, at the same time.
         if (!destroyed && !actions.empty() && actions.front() == action) {
@@ -109,7 +123,7 @@ void SequencedAction::HandleNextActions(double time)
     if (isPumping) {
         ContractViolation("HandleNextActions() was called from inside an action's step");
     }
-    isPumping = true;
+    const FlagDuringScope pumping(isPumping);
     // The list's end is read afresh at every step, so sequences started during this walk run in
     // this pump after the older ones. A step may destroy another sequence, never the one running.
     for (auto position = actionHandlers.begin(); position != actionHandlers.end(); ++position) {
@@ -124,7 +138,6 @@ void SequencedAction::HandleNextActions(double time)
             delete handler;
         }
     }
-    isPumping = false;
 }
 
 void SequencedAction::RemoveAllActions()
@@ -157,7 +170,15 @@ bool SequencedAction::InvokeAndReportDestruction(double time)
     bool destroyed = false;
     bool* const outerNotice = destructionNotice;
     destructionNotice = &destroyed;
-    (*this)();
+    try {
+        (*this)();
+    } catch (...) {
+        // The notice must not outlive this frame if the action survives a throwing step.
+        if (!destroyed) {
+            destructionNotice = outerNotice;
+        }
+        throw;
+    }
     if (destroyed) {
         // Finished: the memory is gone. Tell an enclosing invocation of the same action, if any.
         if (outerNotice != nullptr) {

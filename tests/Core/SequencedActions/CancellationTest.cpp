@@ -5,6 +5,8 @@
 
 #include <gmock/gmock.h>
 
+#include <stdexcept>
+
 using ::testing::ElementsAre;
 using Handler = SequencedAction::SequencedActionHandler;
 
@@ -135,6 +137,23 @@ TEST_F(Scheduler, RemoveAllActionsDestroysEverySequenceInCreationOrder)
     EXPECT_EQ(SequencedAction::CurrentSequence(), nullptr);
     Pump(1.0);
     EXPECT_THAT(journal.InvokedNames(), ElementsAre("A1", "B1"));
+}
+
+TEST_F(Scheduler, AStepThatThrowsLeavesTheSchedulerUsable)
+{
+    SequencedAction::StartNewSequence();
+    bool shouldThrow = true;
+    Forever(journal, "thrower", [&shouldThrow] {
+        if (shouldThrow) {
+            throw std::runtime_error("step failed");
+        }
+    });
+    EXPECT_THROW(Pump(0.0), std::runtime_error);
+    shouldThrow = false;
+    Pump(0.5); // no longer counts as a pump inside a pump
+    SequencedAction::RemoveAllActions();
+    EXPECT_THAT(journal.InvokedNames(), ElementsAre("thrower", "thrower"));
+    EXPECT_THAT(journal.destroyed, ElementsAre("thrower"));
 }
 
 } // namespace
