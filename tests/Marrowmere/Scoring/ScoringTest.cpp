@@ -1,0 +1,104 @@
+#include "Marrowmere/Scoring/Scoring.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <type_traits>
+
+namespace {
+
+class ScoringTest : public ::testing::Test {
+protected:
+    void SetUp() override { Scoring::SetUp(); }
+};
+
+TEST(ScoringStatistics, IsElevenIntsInTheStoredOrder)
+{
+    static_assert(std::is_standard_layout_v<Scoring::StatisticsType>);
+    EXPECT_EQ(sizeof(Scoring::StatisticsType), 11 * sizeof(int));
+    EXPECT_EQ(offsetof(Scoring::StatisticsType, currentTurnScore), 0 * sizeof(int));
+    EXPECT_EQ(offsetof(Scoring::StatisticsType, bestTurnScore), 1 * sizeof(int));
+    EXPECT_EQ(offsetof(Scoring::StatisticsType, totalTurnsCount), 2 * sizeof(int));
+    EXPECT_EQ(offsetof(Scoring::StatisticsType, totalEatingsCount), 3 * sizeof(int));
+    EXPECT_EQ(offsetof(Scoring::StatisticsType, singleEatingsCount), 4 * sizeof(int));
+    EXPECT_EQ(offsetof(Scoring::StatisticsType, fivePlusChainEatingsCount), 8 * sizeof(int));
+    EXPECT_EQ(offsetof(Scoring::StatisticsType, longestChainCount), 9 * sizeof(int));
+    EXPECT_EQ(offsetof(Scoring::StatisticsType, completeChainsCount), 10 * sizeof(int));
+}
+
+TEST_F(ScoringTest, SetUpClearsScoreAndStatisticsButTheCurrentTurn)
+{
+    Scoring::StartAccumulatingCurrentTurnScore();
+    Scoring::IncrementScore(70);
+    Scoring::StopAccumulatingCurrentTurnScore();
+    Scoring::IncrementTotalTurnsCount();
+    Scoring::TallyEatings(3);
+    Scoring::IncrementCompleteChainsCount();
+    Scoring::SetUp();
+    EXPECT_EQ(Scoring::Score(), 0);
+    const auto statistics = Scoring::Statistics();
+    EXPECT_EQ(statistics.bestTurnScore, 0);
+    EXPECT_EQ(statistics.totalTurnsCount, 0);
+    EXPECT_EQ(statistics.totalEatingsCount, 0);
+    EXPECT_EQ(statistics.threeChainEatingsCount, 0);
+    EXPECT_EQ(statistics.longestChainCount, 0);
+    EXPECT_EQ(statistics.completeChainsCount, 0);
+}
+
+TEST_F(ScoringTest, IncrementsAddToScoreAndToTheTurn)
+{
+    Scoring::StartAccumulatingCurrentTurnScore();
+    Scoring::IncrementScore(50);
+    Scoring::IncrementScore(300);
+    EXPECT_EQ(Scoring::Score(), 350);
+    EXPECT_EQ(Scoring::Statistics().currentTurnScore, 350);
+    Scoring::StopAccumulatingCurrentTurnScore();
+    EXPECT_EQ(Scoring::Statistics().bestTurnScore, 350);
+
+    Scoring::StartAccumulatingCurrentTurnScore();
+    EXPECT_EQ(Scoring::Statistics().currentTurnScore, 0);
+    Scoring::IncrementScore(50);
+    Scoring::StopAccumulatingCurrentTurnScore();
+    EXPECT_EQ(Scoring::Statistics().bestTurnScore, 350);
+    EXPECT_EQ(Scoring::Score(), 400);
+}
+
+TEST_F(ScoringTest, TheScoreSurvivesLargeValuesAndStopsAtTheLargestInt)
+{
+    Scoring::IncrementScore(1 << 30);
+    Scoring::IncrementScore((1 << 30) - 1);
+    EXPECT_EQ(Scoring::Score(), INT_MAX);
+    Scoring::IncrementScore(1000);
+    EXPECT_EQ(Scoring::Score(), INT_MAX);
+    EXPECT_GT(Scoring::Statistics().currentTurnScore, 0);
+}
+
+TEST_F(ScoringTest, EatingsAreTalliedByChainLength)
+{
+    for (int count : {0, 1, 1, 2, 3, 4, 5, 7}) {
+        Scoring::TallyEatings(count);
+    }
+    const auto statistics = Scoring::Statistics();
+    EXPECT_EQ(statistics.totalEatingsCount, 1 + 1 + 2 + 3 + 4 + 5 + 7);
+    EXPECT_EQ(statistics.singleEatingsCount, 2);
+    EXPECT_EQ(statistics.twoChainEatingsCount, 1);
+    EXPECT_EQ(statistics.threeChainEatingsCount, 1);
+    EXPECT_EQ(statistics.fourChainEatingsCount, 1);
+    EXPECT_EQ(statistics.fivePlusChainEatingsCount, 2);
+    EXPECT_EQ(statistics.longestChainCount, 7);
+
+    Scoring::TallyEatings(2);
+    EXPECT_EQ(Scoring::Statistics().longestChainCount, 7);
+}
+
+TEST_F(ScoringTest, TurnsAndCompleteChainsAreCounted)
+{
+    for (int turn = 0; turn < 3; ++turn) {
+        Scoring::IncrementTotalTurnsCount();
+    }
+    Scoring::IncrementCompleteChainsCount();
+    EXPECT_EQ(Scoring::Statistics().totalTurnsCount, 3);
+    EXPECT_EQ(Scoring::Statistics().completeChainsCount, 1);
+}
+
+}  // namespace
