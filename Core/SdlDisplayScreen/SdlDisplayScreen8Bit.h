@@ -1,0 +1,76 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "Core/DisplayScreen/DisplayScreen8Bit.h"
+#include "Core/DisplayScreen/ScreenPalette.h"
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+
+// The game's display on SDL2: one window, full screen on the desktop, a renderer that waits for
+// the display's refresh, and a logical size of the screen's size, letterboxed and scaled with
+// nearest-neighbour sampling. The 8-bit pictures live in plain memory; at present time the
+// visible one is turned into pixels through the palette, which a fade scales. The window is
+// hidden until Activate() and hidden again by Pause(), so the menu window shows meanwhile; while
+// active the pointer is confined to it.
+class SdlDisplayScreen8Bit : public DisplayScreen8Bit::PlatformSpecifics {
+public:
+    // Opens SDL's video. When no display is available: a message on standard error and null.
+    static SdlDisplayScreen8Bit* Create();
+    ~SdlDisplayScreen8Bit() override;
+    SdlDisplayScreen8Bit(const SdlDisplayScreen8Bit&) = delete;
+    SdlDisplayScreen8Bit& operator=(const SdlDisplayScreen8Bit&) = delete;
+
+    bool Reserve() override;
+    void Release() override;
+    void Activate() override;
+    void Pause() override;
+    void Deactivate() override;
+    void Fade(double level) override;
+    void SetColorMap(ResourceID resourceID) override;
+    void PrepareToRenderToOffscreenBuffer() override;
+    void PrepareToRenderToUnderlayBuffer() override;
+    // The whole picture is converted at every present, so the rectangles need no work.
+    void InvalidateOffscreenBuffer(const QuillonRectangle<int>& rectangle) override;
+    void InvalidateUnderlayBuffer(const QuillonRectangle<int>& rectangle) override;
+    void ShowOffscreenBuffer() override;
+    // The pointer in screen pixels, through the letterbox and clamped to the screen; the last
+    // position read while the pointer is not over the game's window.
+    Point2D CursorPosition() override;
+    void GetScreenData(std::uint8_t** out) override;
+    void GetRGBQUADData(DisplayScreen8Bit::RGBQuad** out) override;
+
+    // The game's window (null until reserved), for the input back end.
+    SDL_Window* Window() const { return window; }
+    bool IsActive() const { return isActive; }
+    double FadeLevel() const { return fadeLevel; }
+    // The colour palette index shows on the display now, fade included.
+    PaletteColor DisplayedColor(std::uint8_t index) const;
+
+private:
+    SdlDisplayScreen8Bit() = default;
+
+    bool MakeSurfaces();
+    void UnlockSurfaces();
+    // Turns the visible picture into pixels through the faded palette and presents them.
+    void Present();
+    void UpdatePixelValues();
+
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* texture = nullptr;
+    int bytesPerRow = 0;
+    std::vector<std::uint8_t> visible;
+    std::vector<std::uint8_t> backBuffer;
+    std::vector<std::uint8_t> underlay;
+    ScreenPalette palette;
+    double fadeLevel = 1.0;
+    // The texture's pixel value for each palette index at the current fade level.
+    std::array<std::uint32_t, ScreenPalette::entryCount> pixelValues{};
+    bool isActive = false;
+    Point2D cursorPosition;
+};
