@@ -5,12 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 
 using namespace WaveImages;
 
 // A machine without audio: SDL is asked for a driver that does not exist.
 TEST(SoundWithoutDevice, EveryOperationFailsHarmlessly)
 {
+    const char* driver = std::getenv("SDL_AUDIODRIVER");
+    const std::string previousDriver = driver != nullptr ? driver : "dummy";
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     const WAVEFORMATEX format = SdlMixerSound::StandardFormat();
     EXPECT_FALSE(SdlMixerSound::StartSdlMixerSound(&format));
@@ -28,4 +31,5 @@ TEST(SoundWithoutDevice, EveryOperationFailsHarmlessly)
     EXPECT_FALSE(SdlMixerSound::ReleaseSoundBuffer(nullptr));
     SdlMixerSound::StopSdlMixerSound();
     EXPECT_TRUE(SdlMixerSound::Finalize());
+    setenv("SDL_AUDIODRIVER", previousDriver.c_str(), 1);
 }
