@@ -197,7 +197,9 @@ void SdlDisplayScreen8Bit::ShowOffscreenBuffer()
 
 Point2D SdlDisplayScreen8Bit::CursorPosition()
 {
-    if (window == nullptr || SDL_GetMouseFocus() != window) {
+    // While the game is active the pointer is confined to its window, so SDL's pointer state is
+    // in that window's coordinates; otherwise only while the pointer is over the window.
+    if (window == nullptr || !(isActive || SDL_GetMouseFocus() == window)) {
         return cursorPosition;
     }
     int x = 0;

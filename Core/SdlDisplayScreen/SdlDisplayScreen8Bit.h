@@ -39,7 +39,7 @@ public:
     void InvalidateUnderlayBuffer(const QuillonRectangle<int>& rectangle) override;
     void ShowOffscreenBuffer() override;
     // The pointer in screen pixels, through the letterbox and clamped to the screen; the last
-    // position read while the pointer is not over the game's window.
+    // position read while the game is paused and the pointer is not over its window.
     Point2D CursorPosition() override;
     void GetScreenData(std::uint8_t** out) override;
     void GetRGBQUADData(DisplayScreen8Bit::RGBQuad** out) override;
