@@ -102,7 +102,7 @@ std::unique_ptr<ZipLibrary> ZipLibrary::Open(const std::filesystem::path& path, 
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t* source = zip_source_buffer_create(archiveBytes.data(), archiveBytes.size(), 0, &error);
-    zip_t* archive = source == nullptr ? nullptr : zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error);
+    zip_t* archive = source == nullptr ? nullptr : zip_open_from_source(source, ZIP_RDONLY, &error);
     if (archive == nullptr) {
         const int systemError = zip_error_system_type(&error) == ZIP_ET_SYS ? zip_error_code_system(&error) : 0;
         Fail(result, path.string() + " is not a valid archive (" + zip_error_strerror(&error) + ")",
