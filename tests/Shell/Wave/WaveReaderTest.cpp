@@ -11,7 +11,8 @@ using namespace WaveImages;
 
 namespace {
 
-// An open reader with its format block, closed and freed at the end of the test.
+// An open reader with its format block, closed and freed at the end of the test. The reader
+// reads the image in place, so the image must outlive it.
 struct OpenWave {
     explicit OpenWave(const Bytes& image)
     {
@@ -108,7 +109,8 @@ TEST(WaveReader, LoadingTheDataGivesAnExactCopy)
 
 TEST(WaveReader, EmptyDataChunkLoadsAsNoSamples)
 {
-    OpenWave wave(PcmWave(1, 8000, 8, {}));
+    const Bytes image = PcmWave(1, 8000, 8, {});
+    OpenWave wave(image);
     ASSERT_EQ(wave.result, 0);
     unsigned size = 5;
     unsigned char* data = nullptr;
