@@ -53,16 +53,6 @@ int Inhabitants::StarvationTime(ObjectType)
     return starvationTime;
 }
 
-void Inhabitants::DecrementStarvationTimeRemaining(int row, int column)
-{
-    --areas[row][column].starvationTimeRemaining;
-}
-
-void Inhabitants::DecrementFloodTimeRemaining(int row, int column)
-{
-    --areas[row][column].floodTimeRemaining;
-}
-
 bool Inhabitants::DoesObjectExist(ObjectType object)
 {
     for (const auto& rowOfAreas : areas) {
@@ -165,10 +155,18 @@ bool Inhabitants::CanBeFlooded(int, int)
 bool Inhabitants::CanFlyerEatSwimmer(int predatorRow, int predatorColumn, int& preyRow, int& preyColumn)
 {
     // A flyer flies over anything: a nearer swimmer that is flooded or contested does not
-    // stop it from reaching a farther one in the same line.
+    // stop it from reaching a farther one in the same line. Once the line leaves the board
+    // no farther lot can be on it, so the search ends there.
+    const DirectionType direction = Direction(predatorRow, predatorColumn);
     const int reach = std::max(RowCount(), ColumnCount());
     for (int distance = 0; distance < reach; ++distance) {
-        if (CanPredatorEatPrey(flyer, swimmer, predatorRow, predatorColumn, preyRow, preyColumn, distance,
+        const int row = predatorRow + rowStep[direction] * distance;
+        const int column = predatorColumn + columnStep[direction] * distance;
+        if (!IsValidPosition(row, column)) {
+            return false;
+        }
+        if (areas[row][column].isOccupied && areas[row][column].object == swimmer &&
+            CanPredatorEatPrey(flyer, swimmer, predatorRow, predatorColumn, preyRow, preyColumn, distance,
                                considerCompetingPredators)) {
             return true;
         }

@@ -202,6 +202,16 @@ inline bool Inhabitants::IsOccupiedByAnimal(int row, int column)
     return areas[row][column].isOccupied && IsAnAnimal(areas[row][column].object);
 }
 
+inline void Inhabitants::DecrementStarvationTimeRemaining(int row, int column)
+{
+    --areas[row][column].starvationTimeRemaining;
+}
+
+inline void Inhabitants::DecrementFloodTimeRemaining(int row, int column)
+{
+    --areas[row][column].floodTimeRemaining;
+}
+
 inline bool Inhabitants::HasEaten(int row, int column)
 {
     return areas[row][column].scoringInformation.eatingsCount > 0;

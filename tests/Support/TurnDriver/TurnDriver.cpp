@@ -12,14 +12,18 @@ using EatingTest = bool (*)(int, int, int&, int&);
 
 struct EatingKind {
     ObjectType predator;
+    ObjectType prey;
     EatingTest canEat;
 };
 
 // The six kinds of eating in the order every pass tries them.
 constexpr EatingKind eatingKinds[] = {
-    {swimmer, &Inhabitants::CanSwimmerEatGrazer},   {grazer, &Inhabitants::CanGrazerEatCannibal},
-    {grazer, &Inhabitants::CanGrazerEatGrass},      {cannibal, &Inhabitants::CanCannibalEatFlyer},
-    {cannibal, &Inhabitants::CanCannibalEatCannibal}, {flyer, &Inhabitants::CanFlyerEatSwimmer},
+    {swimmer, grazer, &Inhabitants::CanSwimmerEatGrazer},
+    {grazer, cannibal, &Inhabitants::CanGrazerEatCannibal},
+    {grazer, grass, &Inhabitants::CanGrazerEatGrass},
+    {cannibal, flyer, &Inhabitants::CanCannibalEatFlyer},
+    {cannibal, cannibal, &Inhabitants::CanCannibalEatCannibal},
+    {flyer, swimmer, &Inhabitants::CanFlyerEatSwimmer},
 };
 constexpr int eatingKindCount = sizeof eatingKinds / sizeof eatingKinds[0];
 
@@ -77,9 +81,16 @@ void TurnDriver::PlaceTree(int row, int column)
 
 bool TurnDriver::IsLegalMove(int row, int column)
 {
-    if (hasGameEnded || !ItemQueue::IsAnyItemAvailable() || !IsValidPosition(row, column)) {
-        return false;
-    }
+    return IsAnyMovePossible() && IsValidPosition(row, column) && CanCurrentItemBeUsedOn(row, column);
+}
+
+bool TurnDriver::IsAnyMovePossible()
+{
+    return !hasGameEnded && ItemQueue::IsAnyItemAvailable();
+}
+
+bool TurnDriver::CanCurrentItemBeUsedOn(int row, int column)
+{
     switch (ItemQueue::CurrentItem()) {
     case ItemQueue::animal: return CanAnimalBePlaced(row, column);
     case ItemQueue::reverser: return CanBeReversed(row, column);
@@ -93,10 +104,13 @@ bool TurnDriver::IsLegalMove(int row, int column)
 
 int TurnDriver::LegalMoves(Move (&moves)[rowCount * columnCount])
 {
+    if (!IsAnyMovePossible()) {
+        return 0;
+    }
     int count = 0;
     for (int row = 0; row < RowCount(); ++row) {
         for (int column = 0; column < ColumnCount(); ++column) {
-            if (IsLegalMove(row, column)) {
+            if (CanCurrentItemBeUsedOn(row, column)) {
                 moves[count++] = {row, column};
             }
         }
@@ -197,28 +211,51 @@ void TurnDriver::ApplyCurrentItem(int row, int column)
 
 void TurnDriver::ResolveEatingPhase(TurnResult& result)
 {
-    // Whenever a kind eats, the next pass starts again from the first kind.
+    // Whenever a kind eats, the next pass starts again from the first kind on the changed
+    // board; the lots of each occupant are listed once per pass, so a kind whose predator or
+    // prey is missing costs nothing.
+    OccupantLots occupants;
     int kindIndex = 0;
     while (kindIndex < eatingKindCount) {
-        kindIndex = ResolveEatingKind(kindIndex, result) > 0 ? 0 : kindIndex + 1;
+        if (kindIndex == 0) {
+            ListOccupants(occupants);
+        }
+        kindIndex = ResolveEatingKind(kindIndex, occupants, result) > 0 ? 0 : kindIndex + 1;
     }
 }
 
-int TurnDriver::ResolveEatingKind(int kindIndex, TurnResult& result)
+void TurnDriver::ListOccupants(OccupantLots& occupants)
 {
-    const EatingKind& kind = eatingKinds[kindIndex];
-
-    // Every eating of the kind is decided on the same board before any of them happens.
-    Eating eatings[rowCount * columnCount];
-    int eatingCount = 0;
+    for (int& count : occupants.counts) {
+        count = 0;
+    }
     for (int row = 0; row < RowCount(); ++row) {
         for (int column = 0; column < ColumnCount(); ++column) {
-            int preyRow = 0;
-            int preyColumn = 0;
-            if (IsOccupied(row, column) && Object(row, column) == kind.predator &&
-                kind.canEat(row, column, preyRow, preyColumn)) {
-                eatings[eatingCount++] = {row, column, preyRow, preyColumn};
+            if (IsOccupied(row, column)) {
+                const ObjectType object = Object(row, column);
+                occupants.lots[object][occupants.counts[object]++] = {row, column};
             }
+        }
+    }
+}
+
+int TurnDriver::ResolveEatingKind(int kindIndex, const OccupantLots& occupants, TurnResult& result)
+{
+    const EatingKind& kind = eatingKinds[kindIndex];
+    if (occupants.counts[kind.prey] == 0) {
+        return 0;
+    }
+
+    // Every eating of the kind is decided on the same board before any of them happens; the
+    // predators are visited in row-major order.
+    Eating eatings[rowCount * columnCount];
+    int eatingCount = 0;
+    for (int index = 0; index < occupants.counts[kind.predator]; ++index) {
+        const Move& lot = occupants.lots[kind.predator][index];
+        int preyRow = 0;
+        int preyColumn = 0;
+        if (kind.canEat(lot.row, lot.column, preyRow, preyColumn)) {
+            eatings[eatingCount++] = {lot.row, lot.column, preyRow, preyColumn};
         }
     }
 
@@ -240,19 +277,19 @@ int TurnDriver::ResolveEatingKind(int kindIndex, TurnResult& result)
     return eatingCount;
 }
 
+// Each lot's death or evaporation depends on that lot alone, so counting down and acting in
+// one row-major scan gives the same board as counting every lot down first and acting after.
 void TurnDriver::ResolveStarvation()
 {
     for (int row = 0; row < RowCount(); ++row) {
         for (int column = 0; column < ColumnCount(); ++column) {
-            if (IsOccupied(row, column) && IsTimed(row, column) && !HasEaten(row, column)) {
+            if (!IsOccupied(row, column) || !IsTimed(row, column)) {
+                continue;
+            }
+            if (!HasEaten(row, column)) {
                 DecrementStarvationTimeRemaining(row, column);
             }
-        }
-    }
-    // All the starved die together once every timer has been counted down.
-    for (int row = 0; row < RowCount(); ++row) {
-        for (int column = 0; column < ColumnCount(); ++column) {
-            if (IsOccupied(row, column) && IsTimed(row, column) && StarvationTimeRemaining(row, column) == 0) {
+            if (StarvationTimeRemaining(row, column) == 0) {
                 Kill(row, column);
             }
         }
@@ -265,13 +302,9 @@ void TurnDriver::ResolveFloods()
         for (int column = 0; column < ColumnCount(); ++column) {
             if (IsFlooded(row, column)) {
                 DecrementFloodTimeRemaining(row, column);
-            }
-        }
-    }
-    for (int row = 0; row < RowCount(); ++row) {
-        for (int column = 0; column < ColumnCount(); ++column) {
-            if (IsFlooded(row, column) && FloodTimeRemaining(row, column) == 0) {
-                EvaporateFlood(row, column);
+                if (FloodTimeRemaining(row, column) == 0) {
+                    EvaporateFlood(row, column);
+                }
             }
         }
     }

@@ -77,9 +77,18 @@ public:
     static void ResolveEatingPhase(TurnResult& result);
 
 private:
+    // The lots of every kind of occupant, row-major.
+    struct OccupantLots {
+        Move lots[tree + 1][rowCount * columnCount];
+        int counts[tree + 1];
+    };
+
+    static bool IsAnyMovePossible();
+    static bool CanCurrentItemBeUsedOn(int row, int column);
     static void ApplyCurrentItem(int row, int column);
+    static void ListOccupants(OccupantLots& occupants);
     // Performs every eating of one kind found on the board as it stands; returns how many.
-    static int ResolveEatingKind(int kindIndex, TurnResult& result);
+    static int ResolveEatingKind(int kindIndex, const OccupantLots& occupants, TurnResult& result);
     static void ResolveStarvation();
     static void ResolveFloods();
     static void TallyEatings();
