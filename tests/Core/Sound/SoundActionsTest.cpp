@@ -98,6 +98,7 @@ TEST_F(SoundActionsTest, DeletingAWaitingSoundFromAnotherSequenceSilencesIt)
     EXPECT_EQ(Mix_Playing(-1), 0);
 }
 
+// Destroying a looping sound stops it.
 TEST_F(SoundActionsTest, LoopedStartFinishesAtOnceAndTheOwnerStopsTheLoop)
 {
     auto* music = new Sound(shortToneID);

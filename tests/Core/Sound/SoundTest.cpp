@@ -129,18 +129,6 @@ TEST_F(SoundTest, MutedStartsPlayNothingButKeepTheirLevel)
     EXPECT_TRUE(sound.IsPlaying());
 }
 
-TEST_F(SoundTest, DestroyingALoopingSoundStopsIt)
-{
-    auto* sound = new Sound(shortToneID);
-    sound->StartPlayingLooped(1.0, 0.0);
-    // Looped, it outlasts its own duration.
-    std::this_thread::sleep_for(std::chrono::milliseconds(600));
-    EXPECT_TRUE(sound->IsPlaying());
-    EXPECT_EQ(Mix_Playing(-1), 1);
-    delete sound;
-    EXPECT_EQ(Mix_Playing(-1), 0);
-}
-
 TEST_F(SoundTest, MissingAndBrokenSoundsAreSilent)
 {
     std::ostringstream problems;

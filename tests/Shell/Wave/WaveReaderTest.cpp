@@ -84,16 +84,6 @@ TEST(WaveReader, ReadsTheDataChunkPieceByPieceWithinItsSize)
     EXPECT_EQ(destination[7], 0xEE);
 }
 
-TEST(WaveReader, ReadWithoutAReaderFails)
-{
-    MMCKINFO chunk{};
-    chunk.cksize = 4;
-    unsigned char destination[4];
-    unsigned read = 7;
-    EXPECT_EQ(WaveReadFile(nullptr, 4, destination, &chunk, &read), 1);
-    EXPECT_EQ(read, 0u);
-}
-
 TEST(WaveReader, LoadingTheDataGivesAnExactCopy)
 {
     const Bytes image = PcmWave(1, 8000, 8, samples);
