@@ -183,9 +183,13 @@ TEST_F(DamagedScoreFile, GarbageNeverBreaksTheTable)
             return;
         }
 
-        // The repaired table can take a new best game, be written and read back the same.
+        // The repaired table can take a new best game, and (now and then, as writing is slow)
+        // be written and read back the same.
         Add("Winner", INT32_MAX);
         EXPECT_STREQ(CScoreFileIO::GetEntry(1)->hsRecord.pPlayerName, "Winner");
+        if (trial % 10 != 0) {
+            continue;
+        }
         ASSERT_TRUE(CScoreFileIO::Write());
         const Bytes written = ReadAllBytes(File());
         CScoreFileIO::Initialize(folder.Path());
