@@ -44,10 +44,12 @@ function(marrowmere_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main GTest::gmock)
+  # Test discovery and every test run through `env`, so the headless settings reach both.
+  set_target_properties(${name} PROPERTIES
+    CROSSCOMPILING_EMULATOR "env;${MARROWMERE_HEADLESS_ENVIRONMENT}")
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
-    DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "${MARROWMERE_HEADLESS_ENVIRONMENT}")
+    DISCOVERY_TIMEOUT 60)
 endfunction()
 
 # marrowmere_benchmark(<target> SOURCES <files>... [DEPS <targets>...])
