@@ -122,36 +122,6 @@ bool Inhabitants::IsGameOver()
     return !(doAllAnimalsExist && isAnyAreaUnoccupied);
 }
 
-bool Inhabitants::CanAnimalBePlaced(int row, int column)
-{
-    return !IsOccupied(row, column);
-}
-
-bool Inhabitants::CanBeReversed(int row, int column)
-{
-    return IsOccupiedByAnimal(row, column);
-}
-
-bool Inhabitants::CanBeTurnedClockwise(int row, int column)
-{
-    return IsOccupiedByAnimal(row, column);
-}
-
-bool Inhabitants::CanBeTurnedCounterclockwise(int row, int column)
-{
-    return IsOccupiedByAnimal(row, column);
-}
-
-bool Inhabitants::CanBeKilled(int row, int column)
-{
-    return IsOccupiedByAnimal(row, column);
-}
-
-bool Inhabitants::CanBeFlooded(int, int)
-{
-    return true;
-}
-
 bool Inhabitants::CanFlyerEatSwimmer(int predatorRow, int predatorColumn, int& preyRow, int& preyColumn)
 {
     // A flyer flies over anything: a nearer swimmer that is flooded or contested does not

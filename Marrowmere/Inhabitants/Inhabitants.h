@@ -232,6 +232,36 @@ inline const Inhabitants::ScoringInformation& Inhabitants::ScoringInformationOf(
     return areas[row][column].scoringInformation;
 }
 
+inline bool Inhabitants::CanAnimalBePlaced(int row, int column)
+{
+    return !IsOccupied(row, column);
+}
+
+inline bool Inhabitants::CanBeReversed(int row, int column)
+{
+    return IsOccupiedByAnimal(row, column);
+}
+
+inline bool Inhabitants::CanBeTurnedClockwise(int row, int column)
+{
+    return IsOccupiedByAnimal(row, column);
+}
+
+inline bool Inhabitants::CanBeTurnedCounterclockwise(int row, int column)
+{
+    return IsOccupiedByAnimal(row, column);
+}
+
+inline bool Inhabitants::CanBeKilled(int row, int column)
+{
+    return IsOccupiedByAnimal(row, column);
+}
+
+inline bool Inhabitants::CanBeFlooded(int, int)
+{
+    return true;
+}
+
 inline bool Inhabitants::IsResolved()
 {
     return isResolved;

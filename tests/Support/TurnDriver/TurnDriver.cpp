@@ -81,7 +81,8 @@ void TurnDriver::PlaceTree(int row, int column)
 
 bool TurnDriver::IsLegalMove(int row, int column)
 {
-    return IsAnyMovePossible() && IsValidPosition(row, column) && CanCurrentItemBeUsedOn(row, column);
+    return IsAnyMovePossible() && IsValidPosition(row, column) &&
+           CanItemBeUsedOn(ItemQueue::CurrentItem(), row, column);
 }
 
 bool TurnDriver::IsAnyMovePossible()
@@ -89,9 +90,9 @@ bool TurnDriver::IsAnyMovePossible()
     return !hasGameEnded && ItemQueue::IsAnyItemAvailable();
 }
 
-bool TurnDriver::CanCurrentItemBeUsedOn(int row, int column)
+bool TurnDriver::CanItemBeUsedOn(ItemQueue::ItemType item, int row, int column)
 {
-    switch (ItemQueue::CurrentItem()) {
+    switch (item) {
     case ItemQueue::animal: return CanAnimalBePlaced(row, column);
     case ItemQueue::reverser: return CanBeReversed(row, column);
     case ItemQueue::clockwiseTurner: return CanBeTurnedClockwise(row, column);
@@ -107,15 +108,29 @@ int TurnDriver::LegalMoves(Move (&moves)[rowCount * columnCount])
     if (!IsAnyMovePossible()) {
         return 0;
     }
-    int count = 0;
-    for (int row = 0; row < RowCount(); ++row) {
-        for (int column = 0; column < ColumnCount(); ++column) {
-            if (CanCurrentItemBeUsedOn(row, column)) {
-                moves[count++] = {row, column};
+    // The item is looked at once; each branch scans the board with its own test inlined.
+    const auto collect = [&moves](auto canBeUsedOn) {
+        int count = 0;
+        for (int row = 0; row < RowCount(); ++row) {
+            for (int column = 0; column < ColumnCount(); ++column) {
+                if (canBeUsedOn(row, column)) {
+                    moves[count++] = {row, column};
+                }
             }
         }
+        return count;
+    };
+    switch (ItemQueue::CurrentItem()) {
+    case ItemQueue::animal: return collect([](int row, int column) { return CanAnimalBePlaced(row, column); });
+    case ItemQueue::reverser: return collect([](int row, int column) { return CanBeReversed(row, column); });
+    case ItemQueue::clockwiseTurner:
+        return collect([](int row, int column) { return CanBeTurnedClockwise(row, column); });
+    case ItemQueue::counterclockwiseTurner:
+        return collect([](int row, int column) { return CanBeTurnedCounterclockwise(row, column); });
+    case ItemQueue::death: return collect([](int row, int column) { return CanBeKilled(row, column); });
+    case ItemQueue::cloud: return collect([](int row, int column) { return CanBeFlooded(row, column); });
     }
-    return count;
+    return 0;
 }
 
 bool TurnDriver::ChooseRandomLegalMove(Move& move)
@@ -174,11 +189,16 @@ TurnDriver::TurnResult TurnDriver::PlayMove(int row, int column)
 
     ApplyCurrentItem(row, column);
     ResetScoringInformation();
+    // An eating phase ends on a board where nothing eats. Only a death or an evaporation can
+    // change what eats (counting timers down cannot), so a phase after a step that changed
+    // neither would find nothing and is skipped.
     ResolveEatingPhase(result);
-    ResolveStarvation();
-    ResolveEatingPhase(result);
-    ResolveFloods();
-    ResolveEatingPhase(result);
+    if (ResolveStarvation()) {
+        ResolveEatingPhase(result);
+    }
+    if (ResolveFloods()) {
+        ResolveEatingPhase(result);
+    }
 
     Scoring::StopAccumulatingCurrentTurnScore();
     TallyEatings();
@@ -233,7 +253,8 @@ void TurnDriver::ListOccupants(OccupantLots& occupants)
         for (int column = 0; column < ColumnCount(); ++column) {
             if (IsOccupied(row, column)) {
                 const ObjectType object = Object(row, column);
-                occupants.lots[object][occupants.counts[object]++] = {row, column};
+                occupants.lots[object][occupants.counts[object]++] = {static_cast<std::int8_t>(row),
+                                                                      static_cast<std::int8_t>(column)};
             }
         }
     }
@@ -251,7 +272,7 @@ int TurnDriver::ResolveEatingKind(int kindIndex, const OccupantLots& occupants, 
     Eating eatings[rowCount * columnCount];
     int eatingCount = 0;
     for (int index = 0; index < occupants.counts[kind.predator]; ++index) {
-        const Move& lot = occupants.lots[kind.predator][index];
+        const auto& lot = occupants.lots[kind.predator][index];
         int preyRow = 0;
         int preyColumn = 0;
         if (kind.canEat(lot.row, lot.column, preyRow, preyColumn)) {
@@ -279,8 +300,9 @@ int TurnDriver::ResolveEatingKind(int kindIndex, const OccupantLots& occupants, 
 
 // Each lot's death or evaporation depends on that lot alone, so counting down and acting in
 // one row-major scan gives the same board as counting every lot down first and acting after.
-void TurnDriver::ResolveStarvation()
+bool TurnDriver::ResolveStarvation()
 {
+    bool didAnythingDie = false;
     for (int row = 0; row < RowCount(); ++row) {
         for (int column = 0; column < ColumnCount(); ++column) {
             if (!IsOccupied(row, column) || !IsTimed(row, column)) {
@@ -291,23 +313,28 @@ void TurnDriver::ResolveStarvation()
             }
             if (StarvationTimeRemaining(row, column) == 0) {
                 Kill(row, column);
+                didAnythingDie = true;
             }
         }
     }
+    return didAnythingDie;
 }
 
-void TurnDriver::ResolveFloods()
+bool TurnDriver::ResolveFloods()
 {
+    bool didAnyFloodEvaporate = false;
     for (int row = 0; row < RowCount(); ++row) {
         for (int column = 0; column < ColumnCount(); ++column) {
             if (IsFlooded(row, column)) {
                 DecrementFloodTimeRemaining(row, column);
                 if (FloodTimeRemaining(row, column) == 0) {
                     EvaporateFlood(row, column);
+                    didAnyFloodEvaporate = true;
                 }
             }
         }
     }
+    return didAnyFloodEvaporate;
 }
 
 void TurnDriver::TallyEatings()

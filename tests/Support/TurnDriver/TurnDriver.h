@@ -79,18 +79,23 @@ public:
 private:
     // The lots of every kind of occupant, row-major.
     struct OccupantLots {
-        Move lots[tree + 1][rowCount * columnCount];
+        struct Lot {
+            std::int8_t row;
+            std::int8_t column;
+        };
+        Lot lots[tree + 1][rowCount * columnCount];
         int counts[tree + 1];
     };
 
     static bool IsAnyMovePossible();
-    static bool CanCurrentItemBeUsedOn(int row, int column);
+    static bool CanItemBeUsedOn(ItemQueue::ItemType item, int row, int column);
     static void ApplyCurrentItem(int row, int column);
     static void ListOccupants(OccupantLots& occupants);
     // Performs every eating of one kind found on the board as it stands; returns how many.
     static int ResolveEatingKind(int kindIndex, const OccupantLots& occupants, TurnResult& result);
-    static void ResolveStarvation();
-    static void ResolveFloods();
+    // Each returns whether the board changed in a way that can let something eat.
+    static bool ResolveStarvation();
+    static bool ResolveFloods();
     static void TallyEatings();
 
     static bool hasGameEnded;
