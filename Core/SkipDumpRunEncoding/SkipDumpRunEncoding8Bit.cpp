@@ -1,57 +1,70 @@
 #include "Core/SkipDumpRunEncoding/SkipDumpRunEncoding8Bit.h"
 
+#include "Core/SkipDumpRunEncoding/PixelSpans.h"
+
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
-// Where a decoded pixel's value comes from: the element's own bytes, or one fixed colour.
+using Code = SkipDumpRunEncoding8Bit::RowCode;
+
+// Where decoded pixels get their values: the element's own bytes, or one fixed colour.
 struct OwnColors {
-    std::uint8_t operator()(const std::uint8_t* pixel) const { return *pixel; }
+    static void Dump(std::uint8_t* destination, const std::uint8_t* pixels, std::size_t count)
+    {
+        PixelSpans::Copy(destination, pixels, count);
+    }
+    static void Run(std::uint8_t* destination, std::uint8_t color, std::size_t count)
+    {
+        PixelSpans::Fill(destination, color, count);
+    }
 };
 
 struct SingleColor {
     std::uint8_t color;
-    std::uint8_t operator()(const std::uint8_t*) const { return color; }
+    void Dump(std::uint8_t* destination, const std::uint8_t*, std::size_t count) const
+    {
+        PixelSpans::Fill(destination, color, count);
+    }
+    void Run(std::uint8_t* destination, std::uint8_t, std::size_t count) const
+    {
+        PixelSpans::Fill(destination, color, count);
+    }
 };
 
-template <typename ColorOf>
-int DecodeRow(const std::uint8_t* sourceBuffer, std::uint8_t* destinationBuffer, ColorOf colorOf)
+// Decodes a whole row. The codes are tested most frequent first (pictures are mostly skips and
+// dumps, with a run here and there): a short chain of well-predicted comparisons costs less than
+// one jump through a table whose target changes from element to element.
+template <typename Pixels>
+int DecodeRow(const std::uint8_t* sourceBuffer, std::uint8_t* destination, Pixels pixels)
 {
     const std::uint8_t* source = sourceBuffer;
-    std::uint8_t* destination = destinationBuffer;
     for (;;) {
-        switch (*source++) {
-        case SkipDumpRunEncoding8Bit::endOfRow:
-            return static_cast<int>(source - sourceBuffer);
-        case SkipDumpRunEncoding8Bit::skipOne:
+        const std::uint8_t code = source[0];
+        if (code == Code::dumpMany) {
+            const std::size_t count = source[1];
+            pixels.Dump(destination, source + 2, count);
+            destination += count;
+            source += 2 + count;
+        } else if (code == Code::skipMany) {
+            destination += source[1];
+            source += 2;
+        } else if (code == Code::endOfRow) {
+            return static_cast<int>(source + 1 - sourceBuffer);
+        } else if (code == Code::run) {
+            const std::size_t count = source[1];
+            pixels.Run(destination, source[2], count);
+            destination += count;
+            source += 3;
+        } else if (code == Code::dumpOne) {
+            pixels.Dump(destination, source + 1, 1);
             destination += 1;
-            break;
-        case SkipDumpRunEncoding8Bit::skipMany:
-            destination += *source++;
-            break;
-        case SkipDumpRunEncoding8Bit::dumpOne:
-            *destination++ = colorOf(source);
+            source += 2;
+        } else if (code == Code::skipOne) {
+            destination += 1;
             source += 1;
-            break;
-        case SkipDumpRunEncoding8Bit::dumpMany: {
-            const int count = *source++;
-            for (int i = 0; i < count; ++i) {
-                destination[i] = colorOf(source + i);
-            }
-            destination += count;
-            source += count;
-            break;
-        }
-        case SkipDumpRunEncoding8Bit::run: {
-            const int count = *source++;
-            std::memset(destination, colorOf(source), static_cast<std::size_t>(count));
-            destination += count;
-            source += 1;
-            break;
-        }
-        default:
-            break;
+        } else {
+            source += 1; // a code without effect
         }
     }
 }
@@ -59,11 +72,11 @@ int DecodeRow(const std::uint8_t* sourceBuffer, std::uint8_t* destinationBuffer,
 // Decodes one row while hiding its first hiddenCount pixels and writing at most visibleCount.
 // The destination column is kept as an index so that skips past the visible end never form a
 // pointer outside the buffer.
-template <typename ColorOf>
+template <typename Pixels>
 class ClippedRowDecoder {
 public:
-    ClippedRowDecoder(std::uint8_t* destinationBuffer, int hiddenCount, int visibleCount, ColorOf colorOf)
-        : destination(destinationBuffer), hidden(hiddenCount), visible(visibleCount), colorOf(colorOf)
+    ClippedRowDecoder(std::uint8_t* destinationBuffer, int hiddenCount, int visibleCount, Pixels pixels)
+        : destination(destinationBuffer), hidden(hiddenCount), visible(visibleCount), pixels(pixels)
     {
     }
 
@@ -71,38 +84,50 @@ public:
     {
         const std::uint8_t* source = sourceBuffer;
         for (;;) {
-            switch (*source++) {
-            case SkipDumpRunEncoding8Bit::endOfRow:
-                return static_cast<int>(source - sourceBuffer);
-            case SkipDumpRunEncoding8Bit::skipOne:
+            const std::uint8_t code = source[0];
+            if (code == Code::dumpMany) {
+                const int count = source[1];
+                const Window window = Take(count);
+                if (window.written > 0) {
+                    pixels.Dump(destination + window.column, source + 2 + window.first,
+                                static_cast<std::size_t>(window.written));
+                }
+                source += 2 + count;
+            } else if (code == Code::skipMany) {
+                Skip(source[1]);
+                source += 2;
+            } else if (code == Code::endOfRow) {
+                return static_cast<int>(source + 1 - sourceBuffer);
+            } else if (code == Code::run) {
+                const Window window = Take(source[1]);
+                if (window.written > 0) {
+                    pixels.Run(destination + window.column, source[2], static_cast<std::size_t>(window.written));
+                }
+                source += 3;
+            } else if (code == Code::dumpOne) {
+                const Window window = Take(1);
+                if (window.written > 0) {
+                    pixels.Dump(destination + window.column, source + 1, 1);
+                }
+                source += 2;
+            } else if (code == Code::skipOne) {
                 Skip(1);
-                break;
-            case SkipDumpRunEncoding8Bit::skipMany:
-                Skip(*source++);
-                break;
-            case SkipDumpRunEncoding8Bit::dumpOne:
-                Write(source, 1, 1);
                 source += 1;
-                break;
-            case SkipDumpRunEncoding8Bit::dumpMany: {
-                const int count = *source++;
-                Write(source, count, 1);
-                source += count;
-                break;
-            }
-            case SkipDumpRunEncoding8Bit::run: {
-                const int count = *source++;
-                Write(source, count, 0);
-                source += 1;
-                break;
-            }
-            default:
-                break;
+            } else {
+                source += 1; // a code without effect
             }
         }
     }
 
 private:
+    // The visible part of an element: its first `first` pixels stay hidden, the `written` after
+    // them go to the destination from `column` on.
+    struct Window {
+        int first = 0;
+        int written = 0;
+        int column = 0;
+    };
+
     void Skip(int count)
     {
         if (hidden > 0) {
@@ -117,34 +142,32 @@ private:
         visible -= count;
     }
 
-    // Writes the visible part of an element of count pixels; pixel i is at pixels + i * step
-    // (step 1 for a dump, 0 for a run).
-    void Write(const std::uint8_t* pixels, int count, int step)
+    // Passes an element of count pixels through the clip window and moves past what it writes.
+    Window Take(int count)
     {
-        int first = 0;
+        Window window;
         if (hidden > 0) {
             if (count <= hidden) {
                 hidden -= count;
-                return;
+                return window;
             }
-            first = hidden;
+            window.first = hidden;
             hidden = 0;
         }
         if (visible <= 0) {
-            return;
+            return window;
         }
-        const int written = std::min(count - first, visible);
-        for (int i = 0; i < written; ++i) {
-            destination[column + i] = colorOf(pixels + (first + i) * step);
-        }
-        column += written;
-        visible -= written;
+        window.written = std::min(count - window.first, visible);
+        window.column = column;
+        column += window.written;
+        visible -= window.written;
+        return window;
     }
 
     std::uint8_t* destination;
     int hidden;
     int visible;
-    ColorOf colorOf;
+    Pixels pixels;
     int column = 0;
 };
 
