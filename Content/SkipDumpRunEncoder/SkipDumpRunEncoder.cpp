@@ -13,8 +13,12 @@ namespace {
 using Code = SkipDumpRunEncoding8Bit::RowCode;
 
 constexpr std::size_t maximumElementLength = 255;
-// A run of this many equal pixels is cheaper as a run (3 bytes) than inside a dump.
-constexpr std::size_t shortestWorthwhileRun = 3;
+// An opaque stretch of one colour becomes a run from this length on: 3 bytes instead of 2 + n.
+constexpr std::size_t shortestWholeStretchRun = 3;
+// Inside a stretch of several colours, a run splits the dump around it, and every element
+// costs the decoder a decision while a longer dump costs it almost nothing: equal pixels
+// become a run only from this length on, where the bytes saved are worth it.
+constexpr std::size_t shortestRunInsideStretch = 32;
 
 void AppendSkip(std::size_t count, std::vector<std::uint8_t>& encoded)
 {
@@ -57,9 +61,15 @@ void AppendRun(std::uint8_t color, std::size_t count, std::vector<std::uint8_t>&
     }
 }
 
-// Encodes a stretch of opaque pixels: runs where they pay, dumps in between.
+// Encodes a stretch of opaque pixels: runs where they pay, long dumps in between.
 void AppendOpaque(const std::uint8_t* pixels, std::size_t count, std::vector<std::uint8_t>& encoded)
 {
+    if (count >= shortestWholeStretchRun && std::all_of(pixels, pixels + count, [&](std::uint8_t pixel) {
+            return pixel == pixels[0];
+        })) {
+        AppendRun(pixels[0], count, encoded);
+        return;
+    }
     std::size_t literalStart = 0;
     std::size_t position = 0;
     while (position < count) {
@@ -67,7 +77,7 @@ void AppendOpaque(const std::uint8_t* pixels, std::size_t count, std::vector<std
         while (runEnd < count && pixels[runEnd] == pixels[position]) {
             ++runEnd;
         }
-        if (runEnd - position >= shortestWorthwhileRun) {
+        if (runEnd - position >= shortestRunInsideStretch) {
             AppendDump(pixels + literalStart, position - literalStart, encoded);
             AppendRun(pixels[position], runEnd - position, encoded);
             literalStart = runEnd;

@@ -20,12 +20,32 @@ Bytes EncodeRow(const Bytes& row, std::uint8_t transparent)
 TEST(SkipDumpRunEncoder, PicksCompactElementsAndLeavesTrailingTransparencyOut)
 {
     constexpr std::uint8_t t = 0;
-    EXPECT_EQ(EncodeRow({t, t, t, 7, 7, 7, 7, 1, 2, t}, t), (Bytes{2, 3, 5, 4, 7, 4, 2, 1, 2, 0}));
+    EXPECT_EQ(EncodeRow({t, t, t, 7, 7, 7, 7, 1, 2, t}, t), (Bytes{2, 3, 4, 6, 7, 7, 7, 7, 1, 2, 0}));
     EXPECT_EQ(EncodeRow({t, 9, t, t}, t), (Bytes{1, 3, 9, 0}));
     EXPECT_EQ(EncodeRow({t, t, t}, t), (Bytes{0}));
     EXPECT_EQ(EncodeRow({}, t), (Bytes{0}));
     // Two equal pixels inside a dump are cheaper than a run.
     EXPECT_EQ(EncodeRow({1, 1, 2}, t), (Bytes{4, 3, 1, 1, 2, 0}));
+}
+
+TEST(SkipDumpRunEncoder, OneColouredStretchesAreRunsAndMixedOnesStayWholeDumps)
+{
+    constexpr std::uint8_t t = 0;
+    // A stretch of one colour is a run from three pixels on; two are a dump.
+    EXPECT_EQ(EncodeRow({t, 6, 6, 6, t, 8, 8}, t), (Bytes{1, 5, 3, 6, 1, 4, 2, 8, 8, 0}));
+
+    // Inside a stretch of several colours, 31 equal pixels stay inside one dump ...
+    Bytes mixed{3};
+    mixed.insert(mixed.end(), 31, 7);
+    mixed.push_back(4);
+    Bytes expected{4, 33, 3};
+    expected.insert(expected.end(), 31, 7);
+    expected.insert(expected.end(), {4, 0});
+    EXPECT_EQ(EncodeRow(mixed, t), expected);
+
+    // ... and 32 split it into dump, run, dump.
+    mixed.insert(mixed.begin() + 1, 7);
+    EXPECT_EQ(EncodeRow(mixed, t), (Bytes{3, 3, 5, 32, 7, 3, 4, 0}));
 }
 
 TEST(SkipDumpRunEncoder, SplitsElementsLongerThanOneByteCanCount)
