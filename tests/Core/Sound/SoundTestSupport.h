@@ -5,6 +5,7 @@
 #include "Core/SequencedActions/SequencedAction.h"
 #include "Core/Sound/Sound.h"
 #include "Shell/SdlMixerSound/SdlMixerSound.h"
+#include "tests/Support/Common/MarkerAction.h"
 #include "tests/Support/ResourceFixtures/InMemoryResourceLibrary.h"
 #include "WaveImages.h"
 
@@ -21,20 +22,6 @@ constexpr short shortToneID = 1021;  // 0.3 s
 constexpr short longToneID = 1022;   // 3 s
 constexpr short brokenWaveID = 1023; // not a wave
 constexpr short missingID = 1099;    // in no library
-
-// Records that the scheduler reached it, then finishes.
-class MarkerAction : public SequencedAction {
-public:
-    explicit MarkerAction(bool& reached) : reached(reached) {}
-    void operator()() override
-    {
-        reached = true;
-        delete this;
-    }
-
-private:
-    bool& reached;
-};
 
 // A sound library in memory and, unless `withDevice` is false, the sound device on SDL's dummy
 // driver, which plays into nothing at the real rate.

@@ -1,6 +1,7 @@
 #include "Core/Resource/ResourceProblems.h"
 #include "Core/SequencedActions/SequencedAction.h"
 #include "Core/Sprites/Graphic8BitSprite.h"
+#include "tests/Support/Common/MarkerAction.h"
 #include "tests/Core/Sprites/SpriteTestBlocks.h"
 #include "tests/Core/Sprites/SpriteTestScreen.h"
 
@@ -12,20 +13,6 @@ namespace {
 
 // Frame pictures 301 … 306, each a 2 x 2 square of its own colour.
 constexpr ResourceID firstFramePicture = 301;
-
-// Notes when the action before it in its sequence has finished.
-class MarkerAction : public SequencedAction {
-public:
-    explicit MarkerAction(bool& reached) : reached(reached) {}
-    void operator()() override
-    {
-        reached = true;
-        delete this;
-    }
-
-private:
-    bool& reached;
-};
 
 class Animations : public ::testing::Test {
 protected:

@@ -7,22 +7,6 @@
 #include <iterator>
 #include <set>
 
-TemporaryFolder::TemporaryFolder()
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "marrowmere-scores-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("cannot create a temporary folder");
-    }
-    path = pattern;
-}
-
-TemporaryFolder::~TemporaryFolder()
-{
-    std::error_code ignored;
-    std::filesystem::permissions(path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(path, ignored);
-}
-
 Bytes ReadAllBytes(const std::filesystem::path& file)
 {
     std::ifstream stream(file, std::ios::binary);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Shell/ScoreFileIO/ScoreFileIO.h"
+#include "tests/Support/Common/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -11,19 +12,6 @@
 
 using Bytes = std::vector<unsigned char>;
 
-// A fresh folder for one test, removed with everything in it afterwards.
-class TemporaryFolder {
-public:
-    TemporaryFolder();
-    ~TemporaryFolder();
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return path; }
-
-private:
-    std::filesystem::path path;
-};
 
 Bytes ReadAllBytes(const std::filesystem::path& file);
 void WriteAllBytes(const std::filesystem::path& file, const Bytes& bytes);

@@ -5,21 +5,6 @@
 #include <stdexcept>
 #include <zip.h>
 
-TemporaryFolder::TemporaryFolder()
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "marrowmere-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("cannot make a temporary folder");
-    }
-    path = pattern;
-}
-
-TemporaryFolder::~TemporaryFolder()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(path, ignored);
-}
-
 std::string BlockEntryName(std::uint32_t type, ResourceID id)
 {
     return ResourceType::TypeString(type) + "/" + std::to_string(id);

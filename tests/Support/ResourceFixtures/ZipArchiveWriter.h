@@ -6,21 +6,8 @@
 #include <vector>
 
 #include "Core/Resource/ResourceType.h"
+#include "tests/Support/Common/TemporaryFolder.h"
 
-// A folder under the system's temporary directory, removed with everything in it when the
-// object goes.
-class TemporaryFolder {
-public:
-    TemporaryFolder();
-    ~TemporaryFolder();
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return path; }
-
-private:
-    std::filesystem::path path;
-};
 
 struct ZipEntryBytes {
     std::string name; // "GRF1/1001", "SND/1021", "BITMAP/LOGO_MARROWMERE"
