@@ -6,35 +6,33 @@
 
 // Copies and fills of the short pixel spans that rows are made of. A row element holds at most
 // 255 pixels and most hold a few dozen, where a call to the C library's memcpy or memset costs
-// more than the work itself. Each span is written with a few fixed-size moves that overlap
-// inside the span; nothing before its first or after its last pixel is read or written.
+// more than the work itself. A span of count pixels, with size <= count <= 2 * size for one of
+// the sizes 1, 2, 4 ... 64, is written as its first and its last `size` pixels (the two parts
+// overlap inside the span): a few fixed-size moves and no loop whose end the processor must
+// guess. Nothing before the span's first or after its last pixel is read or written.
 class PixelSpans {
 public:
     // Copies count pixels from source to destination (which do not overlap).
     static void Copy(std::uint8_t* destination, const std::uint8_t* source, std::size_t count)
     {
-        if (count >= 16) {
-            if (count > largeSpan) {
-                std::memcpy(destination, source, count);
-                return;
+        if (count > 128) {
+            std::memcpy(destination, source, count);
+        } else if (count > 16) {
+            if (count > 64) {
+                CopyEnds<64>(destination, source, count);
+            } else if (count > 32) {
+                CopyEnds<32>(destination, source, count);
+            } else {
+                CopyEnds<16>(destination, source, count);
             }
-            std::uint8_t* const lastDestination = destination + count - 16;
-            const std::uint8_t* const lastSource = source + count - 16;
-            while (destination < lastDestination) {
-                std::memcpy(destination, source, 16);
-                destination += 16;
-                source += 16;
-            }
-            std::memcpy(lastDestination, lastSource, 16);
-        } else if (count >= 8) {
-            std::memcpy(destination, source, 8);
-            std::memcpy(destination + count - 8, source + count - 8, 8);
         } else if (count >= 4) {
-            std::memcpy(destination, source, 4);
-            std::memcpy(destination + count - 4, source + count - 4, 4);
+            if (count >= 8) {
+                CopyEnds<8>(destination, source, count);
+            } else {
+                CopyEnds<4>(destination, source, count);
+            }
         } else if (count >= 2) {
-            std::memcpy(destination, source, 2);
-            std::memcpy(destination + count - 2, source + count - 2, 2);
+            CopyEnds<2>(destination, source, count);
         } else if (count == 1) {
             *destination = *source;
         }
@@ -43,39 +41,47 @@ public:
     // Sets count pixels from destination onward to color.
     static void Fill(std::uint8_t* destination, std::uint8_t color, std::size_t count)
     {
-        const std::uint64_t pattern = 0x0101010101010101ULL * color;
-        if (count >= 16) {
-            if (count > largeSpan) {
-                std::memset(destination, color, count);
-                return;
+        if (count > 128) {
+            std::memset(destination, color, count);
+            return;
+        }
+        // The colour in every byte of 64, the longest move below.
+        std::uint8_t pattern[64];
+        std::memset(pattern, color, sizeof pattern);
+        if (count > 16) {
+            if (count > 64) {
+                FillEnds<64>(destination, pattern, count);
+            } else if (count > 32) {
+                FillEnds<32>(destination, pattern, count);
+            } else {
+                FillEnds<16>(destination, pattern, count);
             }
-            std::uint8_t* const lastDestination = destination + count - 16;
-            while (destination < lastDestination) {
-                Store16(destination, pattern);
-                destination += 16;
-            }
-            Store16(lastDestination, pattern);
-        } else if (count >= 8) {
-            std::memcpy(destination, &pattern, 8);
-            std::memcpy(destination + count - 8, &pattern, 8);
         } else if (count >= 4) {
-            std::memcpy(destination, &pattern, 4);
-            std::memcpy(destination + count - 4, &pattern, 4);
+            if (count >= 8) {
+                FillEnds<8>(destination, pattern, count);
+            } else {
+                FillEnds<4>(destination, pattern, count);
+            }
         } else if (count >= 2) {
-            std::memcpy(destination, &pattern, 2);
-            std::memcpy(destination + count - 2, &pattern, 2);
+            FillEnds<2>(destination, pattern, count);
         } else if (count == 1) {
             *destination = color;
         }
     }
 
 private:
-    // Beyond this the C library's vectorised routines win over the inline moves.
-    static constexpr std::size_t largeSpan = 128;
-
-    static void Store16(std::uint8_t* destination, std::uint64_t pattern)
+    // For size <= count <= 2 * size.
+    template <std::size_t size>
+    static void CopyEnds(std::uint8_t* destination, const std::uint8_t* source, std::size_t count)
     {
-        std::memcpy(destination, &pattern, 8);
-        std::memcpy(destination + 8, &pattern, 8);
+        std::memcpy(destination, source, size);
+        std::memcpy(destination + count - size, source + count - size, size);
+    }
+
+    template <std::size_t size>
+    static void FillEnds(std::uint8_t* destination, const std::uint8_t* pattern, std::size_t count)
+    {
+        std::memcpy(destination, pattern, size);
+        std::memcpy(destination + count - size, pattern, size);
     }
 };

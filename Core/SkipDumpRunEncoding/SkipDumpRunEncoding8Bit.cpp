@@ -34,7 +34,8 @@ struct SingleColor {
 
 // Decodes a whole row. The codes are tested most frequent first (pictures are mostly skips and
 // dumps, with a run here and there): a short chain of well-predicted comparisons costs less than
-// one jump through a table whose target changes from element to element.
+// one jump through a table whose target changes from element to element (the library is built
+// without jump tables so that the compiler keeps the chain).
 template <typename Pixels>
 int DecodeRow(const std::uint8_t* sourceBuffer, std::uint8_t* destination, Pixels pixels)
 {

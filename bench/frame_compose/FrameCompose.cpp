@@ -355,8 +355,13 @@ double Median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-// Composes the scene both ways and prints the figures; false when the pictures differ.
-bool Compare(const char* title, bool detailed)
+struct Outcome {
+    bool identical;
+    bool goalsMet;
+};
+
+// Composes the scene both ways and prints the figures.
+Outcome Compare(const char* title, bool detailed)
 {
     const Scene scene = BusyFrame(detailed);
     OurFrame ours(scene);
@@ -395,7 +400,7 @@ bool Compare(const char* title, bool detailed)
     std::printf("  SDL2 (copy + RLE blits):     %.4f ms per frame\n", sdlTime);
     std::printf("  ratio ours / SDL:            %.3f            goal: at most 1.0     %s\n", ourTime / sdlTime,
                 ourTime / sdlTime <= 1.0 ? "met" : "NOT MET");
-    return differing == 0;
+    return {differing == 0, ourTime < 0.25 && ourTime / sdlTime <= 1.0};
 }
 
 } // namespace
@@ -406,8 +411,11 @@ int main()
         std::printf("SDL video not available (%s); surfaces are used without it\n", SDL_GetError());
     }
     ResourceProblems::SetOutput(nullptr);
-    const bool detailedSame = Compare("frame_compose, detailed art", true);
-    const bool plainSame = Compare("frame_compose, plain art", false);
+    const Outcome detailed = Compare("frame_compose, detailed art", true);
+    const Outcome plain = Compare("frame_compose, plain art", false);
     SDL_Quit();
-    return detailedSame && plainSame ? 0 : 1;
+    std::printf("frame_compose: both goals %s for detailed art, %s for plain art\n",
+                detailed.goalsMet ? "met" : "NOT MET", plain.goalsMet ? "met" : "NOT MET");
+    // A figure for pictures that differ means nothing: that is a failure.
+    return detailed.identical && plain.identical ? 0 : 1;
 }
