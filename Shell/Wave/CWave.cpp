@@ -5,8 +5,8 @@
 #include <cstdlib>
 
 CWave::CWave()
-    : m_pFilename(nullptr), m_nFileHandle(0), m_pMemFile(nullptr), m_nFileSize(0), m_hmmioIn(nullptr),
-      m_pwfxInfo(nullptr), m_mmckInRIFF{}, m_pWaveData(nullptr), m_nWaveDataSize(0), m_bFileDataAllocated(false),
+    : m_hmmioIn(nullptr),
+      m_pwfxInfo(nullptr), m_mmckInRIFF{}, m_pWaveData(nullptr), m_nWaveDataSize(0),
       m_bWaveLoaded(false), m_nLastError(CWE_NONE)
 {
 }

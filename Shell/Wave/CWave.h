@@ -49,18 +49,11 @@ protected:
     CW_ERROR ParseOEMError(int error);
 
 private:
-    // Declared for loading from files, which this program never does.
-    char* m_pFilename;
-    int m_nFileHandle;
-    unsigned char* m_pMemFile;
-    unsigned m_nFileSize;
-
     HMMIO m_hmmioIn;
     WAVEFORMATEX* m_pwfxInfo;
     MMCKINFO m_mmckInRIFF;
     unsigned char* m_pWaveData;
     unsigned m_nWaveDataSize;
-    bool m_bFileDataAllocated;
     bool m_bWaveLoaded;
     CW_ERROR m_nLastError;
 };
