@@ -414,8 +414,8 @@ int main()
     const Outcome detailed = Compare("frame_compose, detailed art", true);
     const Outcome plain = Compare("frame_compose, plain art", false);
     SDL_Quit();
-    std::printf("frame_compose: both goals %s for detailed art, %s for plain art\n",
-                detailed.goalsMet ? "met" : "NOT MET", plain.goalsMet ? "met" : "NOT MET");
+    std::printf("frame_compose: both goals (under 0.25 ms, ratio at most 1.0) %s for detailed art, %s for plain art\n",
+                detailed.goalsMet ? "met" : "NOT all met", plain.goalsMet ? "met" : "NOT all met");
     // A figure for pictures that differ means nothing: that is a failure.
     return detailed.identical && plain.identical ? 0 : 1;
 }
