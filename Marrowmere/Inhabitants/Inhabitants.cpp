@@ -1,11 +1,20 @@
 #include "Marrowmere/Inhabitants/Inhabitants.h"
 
 #include <algorithm>
+#include <bit>
 #include <climits>
 #include <cstdint>
+#include <iterator>
 
 Inhabitants::Area Inhabitants::areas[Inhabitants::rowCount][Inhabitants::columnCount] = {};
 bool Inhabitants::isResolved = true;
+
+// Before the first set-up every lot is empty and no record is fresh.
+Inhabitants::LotSet Inhabitants::occupiedLots = 0;
+Inhabitants::LotSet Inhabitants::objectLots[tree + 1] = {};
+Inhabitants::LotSet Inhabitants::facingLots[right + 1] = {};
+Inhabitants::LotSet Inhabitants::floodedLots = 0;
+Inhabitants::LotSet Inhabitants::changedScoringLots = Inhabitants::allLots;
 
 namespace {
 
@@ -24,6 +33,28 @@ int ClampToInt(std::int64_t value)
     return static_cast<int>(std::min<std::int64_t>(value, INT_MAX));
 }
 
+using LotSet = Inhabitants::LotSet;
+
+constexpr LotSet leftColumnLots = 0b00001'00001'00001'00001'00001;
+constexpr LotSet rightColumnLots = leftColumnLots << (Inhabitants::columnCount - 1);
+
+// Every lot of the set moved one step in the direction; steps that leave the board are dropped.
+constexpr LotSet Shifted(LotSet lots, DirectionType direction)
+{
+    switch (direction) {
+    case up: return lots >> Inhabitants::columnCount;
+    case down: return (lots << Inhabitants::columnCount) & Inhabitants::allLots;
+    case left: return (lots & ~leftColumnLots) >> 1;
+    case right: return (lots & ~rightColumnLots) << 1;
+    }
+    return 0;
+}
+
+constexpr LotSet LotBit(int row, int column)
+{
+    return LotSet{1} << Inhabitants::LotIndex(row, column);
+}
+
 }  // namespace
 
 void Inhabitants::SetUp()
@@ -35,6 +66,58 @@ void Inhabitants::SetUp()
             area.scoringInformation.value = initialValue;
         }
     }
+    occupiedLots = 0;
+    std::fill(std::begin(objectLots), std::end(objectLots), 0);
+    std::fill(std::begin(facingLots), std::end(facingLots), 0);
+    floodedLots = 0;
+    changedScoringLots = 0;
+}
+
+void Inhabitants::UpdateLotSets(int row, int column)
+{
+    const Area& area = areas[row][column];
+    const LotSet bit = LotBit(row, column);
+    occupiedLots &= ~bit;
+    for (LotSet& lots : objectLots) {
+        lots &= ~bit;
+    }
+    for (LotSet& lots : facingLots) {
+        lots &= ~bit;
+    }
+    floodedLots &= ~bit;
+    if (area.isOccupied) {
+        occupiedLots |= bit;
+        objectLots[area.object] |= bit;
+        facingLots[area.direction] |= bit;
+    }
+    if (area.isFlooded) {
+        floodedLots |= bit;
+    }
+}
+
+LotSet Inhabitants::PredatorsFacingPrey(ObjectType predator, ObjectType prey, int reach)
+{
+    const LotSet dryPrey = objectLots[prey] & ~floodedLots;
+    if (dryPrey == 0) {
+        return 0;
+    }
+    constexpr DirectionType opposite[4] = {down, up, right, left};
+    LotSet predators = 0;
+    for (const DirectionType direction : {up, down, left, right}) {
+        const LotSet facing = objectLots[predator] & facingLots[direction];
+        if (facing == 0) {
+            continue;
+        }
+        // The lots from which `distance` steps in the direction reach a dry prey.
+        LotSet front = dryPrey;
+        LotSet withinReach = 0;
+        for (int distance = 1; distance <= reach && front != 0; ++distance) {
+            front = Shifted(front, opposite[direction]);
+            withinReach |= front;
+        }
+        predators |= facing & withinReach;
+    }
+    return predators;
 }
 
 void Inhabitants::TakeDown()
@@ -55,14 +138,7 @@ int Inhabitants::StarvationTime(ObjectType)
 
 bool Inhabitants::DoesObjectExist(ObjectType object)
 {
-    for (const auto& rowOfAreas : areas) {
-        for (const Area& area : rowOfAreas) {
-            if (area.isOccupied && area.object == object) {
-                return true;
-            }
-        }
-    }
-    return false;
+    return object <= tree && objectLots[object] != 0;
 }
 
 bool Inhabitants::AreFlyersExtinct()
@@ -94,32 +170,14 @@ bool Inhabitants::AreMultipleSpeciesExtinct()
 
 bool Inhabitants::IsOverpopulated()
 {
-    for (const auto& rowOfAreas : areas) {
-        for (const Area& area : rowOfAreas) {
-            if (!area.isOccupied) {
-                return false;
-            }
-        }
-    }
-    return true;
+    return occupiedLots == allLots;
 }
 
 bool Inhabitants::IsGameOver()
 {
-    bool isAnyAreaUnoccupied = false;
-    bool doesAnimalExist[4] = {false, false, false, false};
-    for (const auto& rowOfAreas : areas) {
-        for (const Area& area : rowOfAreas) {
-            if (!area.isOccupied) {
-                isAnyAreaUnoccupied = true;
-            } else if (IsAnAnimal(area.object)) {
-                doesAnimalExist[area.object] = true;
-            }
-        }
-    }
-    const bool doAllAnimalsExist = doesAnimalExist[flyer] && doesAnimalExist[swimmer] && doesAnimalExist[grazer] &&
-                                   doesAnimalExist[cannibal];
-    return !(doAllAnimalsExist && isAnyAreaUnoccupied);
+    const bool doAllAnimalsExist =
+        objectLots[flyer] != 0 && objectLots[swimmer] != 0 && objectLots[grazer] != 0 && objectLots[cannibal] != 0;
+    return !(doAllAnimalsExist && !IsOverpopulated());
 }
 
 bool Inhabitants::CanFlyerEatSwimmer(int predatorRow, int predatorColumn, int& preyRow, int& preyColumn)
@@ -206,20 +264,19 @@ void Inhabitants::MarkAsUnresolved()
 
 void Inhabitants::ResetScoringInformation()
 {
-    for (auto& rowOfAreas : areas) {
-        for (Area& area : rowOfAreas) {
-            if (!area.isOccupied) {
-                continue;
-            }
-            ScoringInformation& record = area.scoringInformation;
-            record.value = initialValue;
-            record.eatingsCount = 0;
-            record.flyersEatenByCannibalsCount = 0;
-            record.swimmersEatenByFlyersCount = 0;
-            record.grazersEatenBySwimmersCount = 0;
-            record.cannibalsEatenByGrazersCount = 0;
-            record.completeChainsCount = 0;
-        }
+    // Only changed records need the reset; every other record is fresh already.
+    LotSet lots = changedScoringLots & occupiedLots;
+    changedScoringLots &= ~occupiedLots;
+    for (; lots != 0; lots &= lots - 1) {
+        const int index = std::countr_zero(lots);
+        ScoringInformation& record = areas[RowOfLot(index)][ColumnOfLot(index)].scoringInformation;
+        record.value = initialValue;
+        record.eatingsCount = 0;
+        record.flyersEatenByCannibalsCount = 0;
+        record.swimmersEatenByFlyersCount = 0;
+        record.grazersEatenBySwimmersCount = 0;
+        record.cannibalsEatenByGrazersCount = 0;
+        record.completeChainsCount = 0;
     }
 }
 
@@ -235,21 +292,25 @@ void Inhabitants::PlaceAnimal(ObjectType animal, DirectionType direction, int ro
     area.direction = direction;
     area.isTimed = true;
     area.starvationTimeRemaining = StarvationTime(animal);
+    UpdateLotSets(row, column);
 }
 
 void Inhabitants::Reverse(int row, int column)
 {
     areas[row][column].direction = reversed[areas[row][column].direction];
+    UpdateLotSets(row, column);
 }
 
 void Inhabitants::TurnClockwise(int row, int column)
 {
     areas[row][column].direction = turnedClockwise[areas[row][column].direction];
+    UpdateLotSets(row, column);
 }
 
 void Inhabitants::TurnCounterclockwise(int row, int column)
 {
     areas[row][column].direction = turnedCounterclockwise[areas[row][column].direction];
+    UpdateLotSets(row, column);
 }
 
 void Inhabitants::Kill(int row, int column)
@@ -271,6 +332,7 @@ void Inhabitants::Kill(int row, int column)
         area.isTimed = true;
         area.starvationTimeRemaining = StarvationTime(grass);
     }
+    UpdateLotSets(row, column);
 }
 
 void Inhabitants::Flood(int row, int column)
@@ -284,11 +346,13 @@ void Inhabitants::Flood(int row, int column)
     }
     area.isFlooded = true;
     area.floodTimeRemaining = floodTime;
+    UpdateLotSets(row, column);
 }
 
 void Inhabitants::EvaporateFlood(int row, int column)
 {
     areas[row][column].isFlooded = false;
+    UpdateLotSets(row, column);
 }
 
 bool Inhabitants::CanPredatorEatPrey(ObjectType predator, ObjectType prey, int predatorRow, int predatorColumn,
@@ -380,6 +444,7 @@ void Inhabitants::HandleScoring(int predatorRow, int predatorColumn, int preyRow
 
     preyRecord.value = ClampToInt(points);
     value = preyRecord.value;
+    changedScoringLots |= LotBit(preyRow, preyColumn);
 }
 
 void Inhabitants::MakePredatorEatPrey(int predatorRow, int predatorColumn, int preyRow, int preyColumn, int& value)
@@ -399,4 +464,6 @@ void Inhabitants::MakePredatorEatPrey(int predatorRow, int predatorColumn, int p
     predatorArea.isDirectional = false;
     predatorArea.isTimed = false;
     predatorArea.starvationTimeRemaining = 0;
+    UpdateLotSets(preyRow, preyColumn);
+    UpdateLotSets(predatorRow, predatorColumn);
 }

@@ -2,6 +2,8 @@
 
 #include "Marrowmere/Inhabitants/InhabitantTypes.h"
 
+#include <cstdint>
+
 // The board of the game and its rules: a five-by-five grid of land lots, what lives on each,
 // which way it faces, its starvation timer, the lot's flood and the occupant's scoring record
 // for the current turn. No graphics, sound or timing. One board per process, so every member
@@ -60,6 +62,16 @@ public:
     // Points an occupant is worth at the start of each turn's resolution.
     static constexpr int initialValue = 50;
 
+    // A set of lots, one bit per lot: bit row * columnCount + column, so that visiting the
+    // bits from the lowest up visits the lots in row-major order. The board keeps the sets
+    // below up to date with every change, so that loops over the board can visit only the
+    // lots that matter instead of asking every lot.
+    using LotSet = std::uint32_t;
+    static constexpr LotSet allLots = (LotSet{1} << (rowCount * columnCount)) - 1;
+    static constexpr int LotIndex(int row, int column) { return row * columnCount + column; }
+    static constexpr int RowOfLot(int index) { return index / columnCount; }
+    static constexpr int ColumnOfLot(int index) { return index % columnCount; }
+
     static void SetUp();
     static void TakeDown();
 
@@ -102,6 +114,19 @@ public:
     static bool IsGameOver();
     static bool IsResolved();
 
+    static LotSet OccupiedLots();
+    static LotSet LotsHolding(ObjectType object);
+    static LotSet LotsHoldingAnimals();
+    static LotSet FloodedLots();
+    // Occupied lots whose occupant's direction is the given one.
+    static LotSet OccupiedLotsFacing(DirectionType direction);
+    // Lots whose scoring record has changed since the lot's last reset; every other lot's
+    // record is fresh (worth 50 points, no eatings, no links, no chains).
+    static LotSet LotsWithChangedScoring();
+    // Lots of the predator that face a dry lot holding the prey within the reach: every
+    // predator that eats that prey now is among them, so the others need no eating test.
+    static LotSet PredatorsFacingPrey(ObjectType predator, ObjectType prey, int reach);
+
     static bool CanAnimalBePlaced(int row, int column);
     static bool CanBeReversed(int row, int column);
     static bool CanBeTurnedClockwise(int row, int column);
@@ -141,9 +166,17 @@ protected:
 
 private:
     static bool IsObjectFacingAt(ObjectType object, DirectionType direction, int row, int column);
+    // Brings the lot sets in line with the lot's fields after a change of the lot.
+    static void UpdateLotSets(int row, int column);
 
     static Area areas[rowCount][columnCount];
     static bool isResolved;
+
+    static LotSet occupiedLots;
+    static LotSet objectLots[tree + 1];
+    static LotSet facingLots[right + 1];
+    static LotSet floodedLots;
+    static LotSet changedScoringLots;
 };
 
 // The plain field queries are inline: the rules and the turn loops ask them for every lot.
@@ -265,4 +298,34 @@ inline bool Inhabitants::CanBeFlooded(int, int)
 inline bool Inhabitants::IsResolved()
 {
     return isResolved;
+}
+
+inline Inhabitants::LotSet Inhabitants::OccupiedLots()
+{
+    return occupiedLots;
+}
+
+inline Inhabitants::LotSet Inhabitants::LotsHolding(ObjectType object)
+{
+    return objectLots[object];
+}
+
+inline Inhabitants::LotSet Inhabitants::LotsHoldingAnimals()
+{
+    return objectLots[flyer] | objectLots[swimmer] | objectLots[grazer] | objectLots[cannibal];
+}
+
+inline Inhabitants::LotSet Inhabitants::FloodedLots()
+{
+    return floodedLots;
+}
+
+inline Inhabitants::LotSet Inhabitants::OccupiedLotsFacing(DirectionType direction)
+{
+    return facingLots[direction];
+}
+
+inline Inhabitants::LotSet Inhabitants::LotsWithChangedScoring()
+{
+    return changedScoringLots;
 }

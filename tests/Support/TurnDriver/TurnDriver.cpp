@@ -4,6 +4,9 @@
 #include "Core/Math/RandomGenerator.h"
 #include "Marrowmere/Scoring/Scoring.h"
 
+#include <algorithm>
+#include <bit>
+
 bool TurnDriver::hasGameEnded = false;
 
 namespace {
@@ -13,17 +16,21 @@ using EatingTest = bool (*)(int, int, int&, int&);
 struct EatingKind {
     ObjectType predator;
     ObjectType prey;
+    int reach;  // how many lots ahead the predator can find its prey
     EatingTest canEat;
 };
 
+// A flyer reaches along its whole line; every other predator only the lot in front of it.
+constexpr int flyerReach = std::max(Inhabitants::RowCount(), Inhabitants::ColumnCount()) - 1;
+
 // The six kinds of eating in the order every pass tries them.
 constexpr EatingKind eatingKinds[] = {
-    {swimmer, grazer, &Inhabitants::CanSwimmerEatGrazer},
-    {grazer, cannibal, &Inhabitants::CanGrazerEatCannibal},
-    {grazer, grass, &Inhabitants::CanGrazerEatGrass},
-    {cannibal, flyer, &Inhabitants::CanCannibalEatFlyer},
-    {cannibal, cannibal, &Inhabitants::CanCannibalEatCannibal},
-    {flyer, swimmer, &Inhabitants::CanFlyerEatSwimmer},
+    {swimmer, grazer, 1, &Inhabitants::CanSwimmerEatGrazer},
+    {grazer, cannibal, 1, &Inhabitants::CanGrazerEatCannibal},
+    {grazer, grass, 1, &Inhabitants::CanGrazerEatGrass},
+    {cannibal, flyer, 1, &Inhabitants::CanCannibalEatFlyer},
+    {cannibal, cannibal, 1, &Inhabitants::CanCannibalEatCannibal},
+    {flyer, swimmer, flyerReach, &Inhabitants::CanFlyerEatSwimmer},
 };
 constexpr int eatingKindCount = sizeof eatingKinds / sizeof eatingKinds[0];
 
@@ -33,6 +40,16 @@ struct Eating {
     int preyRow;
     int preyColumn;
 };
+
+// Calls visit(row, column) for every lot of the set in row-major order.
+template <typename Visit>
+void ForEachLot(Inhabitants::LotSet lots, Visit visit)
+{
+    for (; lots != 0; lots &= lots - 1) {
+        const int index = std::countr_zero(lots);
+        visit(Inhabitants::RowOfLot(index), Inhabitants::ColumnOfLot(index));
+    }
+}
 
 }  // namespace
 
@@ -103,44 +120,43 @@ bool TurnDriver::CanItemBeUsedOn(ItemQueue::ItemType item, int row, int column)
     return false;
 }
 
-int TurnDriver::LegalMoves(Move (&moves)[rowCount * columnCount])
+TurnDriver::LotSet TurnDriver::LegalLots()
 {
     if (!IsAnyMovePossible()) {
         return 0;
     }
-    // The item is looked at once; each branch scans the board with its own test inlined.
-    const auto collect = [&moves](auto canBeUsedOn) {
-        int count = 0;
-        for (int row = 0; row < RowCount(); ++row) {
-            for (int column = 0; column < ColumnCount(); ++column) {
-                if (canBeUsedOn(row, column)) {
-                    moves[count++] = {row, column};
-                }
-            }
-        }
-        return count;
-    };
+    // The same answers as CanItemBeUsedOn, for every lot at once.
     switch (ItemQueue::CurrentItem()) {
-    case ItemQueue::animal: return collect([](int row, int column) { return CanAnimalBePlaced(row, column); });
-    case ItemQueue::reverser: return collect([](int row, int column) { return CanBeReversed(row, column); });
+    case ItemQueue::animal: return allLots & ~OccupiedLots();
+    case ItemQueue::reverser:
     case ItemQueue::clockwiseTurner:
-        return collect([](int row, int column) { return CanBeTurnedClockwise(row, column); });
     case ItemQueue::counterclockwiseTurner:
-        return collect([](int row, int column) { return CanBeTurnedCounterclockwise(row, column); });
-    case ItemQueue::death: return collect([](int row, int column) { return CanBeKilled(row, column); });
-    case ItemQueue::cloud: return collect([](int row, int column) { return CanBeFlooded(row, column); });
+    case ItemQueue::death: return LotsHoldingAnimals();
+    case ItemQueue::cloud: return allLots;
     }
     return 0;
 }
 
+int TurnDriver::LegalMoves(Move (&moves)[rowCount * columnCount])
+{
+    int count = 0;
+    ForEachLot(LegalLots(), [&](int row, int column) { moves[count++] = {row, column}; });
+    return count;
+}
+
 bool TurnDriver::ChooseRandomLegalMove(Move& move)
 {
-    Move moves[rowCount * columnCount];
-    const int count = LegalMoves(moves);
+    LotSet lots = LegalLots();
+    const int count = std::popcount(lots);
     if (count == 0) {
         return false;
     }
-    move = moves[RandomNumber(0, count - 1)];
+    // The chosen entry of the row-major list of legal lots: drop the lots before it.
+    for (int skipped = RandomNumber(0, count - 1); skipped > 0; --skipped) {
+        lots &= lots - 1;
+    }
+    const int index = std::countr_zero(lots);
+    move = {RowOfLot(index), ColumnOfLot(index)};
     return true;
 }
 
@@ -232,38 +248,19 @@ void TurnDriver::ApplyCurrentItem(int row, int column)
 void TurnDriver::ResolveEatingPhase(TurnResult& result)
 {
     // Whenever a kind eats, the next pass starts again from the first kind on the changed
-    // board; the lots of each occupant are listed once per pass, so a kind whose predator or
-    // prey is missing costs nothing.
-    OccupantLots occupants;
+    // board.
     int kindIndex = 0;
     while (kindIndex < eatingKindCount) {
-        if (kindIndex == 0) {
-            ListOccupants(occupants);
-        }
-        kindIndex = ResolveEatingKind(kindIndex, occupants, result) > 0 ? 0 : kindIndex + 1;
+        kindIndex = ResolveEatingKind(kindIndex, result) > 0 ? 0 : kindIndex + 1;
     }
 }
 
-void TurnDriver::ListOccupants(OccupantLots& occupants)
-{
-    for (int& count : occupants.counts) {
-        count = 0;
-    }
-    for (int row = 0; row < RowCount(); ++row) {
-        for (int column = 0; column < ColumnCount(); ++column) {
-            if (IsOccupied(row, column)) {
-                const ObjectType object = Object(row, column);
-                occupants.lots[object][occupants.counts[object]++] = {static_cast<std::int8_t>(row),
-                                                                      static_cast<std::int8_t>(column)};
-            }
-        }
-    }
-}
-
-int TurnDriver::ResolveEatingKind(int kindIndex, const OccupantLots& occupants, TurnResult& result)
+int TurnDriver::ResolveEatingKind(int kindIndex, TurnResult& result)
 {
     const EatingKind& kind = eatingKinds[kindIndex];
-    if (occupants.counts[kind.prey] == 0) {
+    // Only a predator that faces a dry prey within its reach can eat; the others are not tested.
+    const LotSet predators = PredatorsFacingPrey(kind.predator, kind.prey, kind.reach);
+    if (predators == 0) {
         return 0;
     }
 
@@ -271,14 +268,13 @@ int TurnDriver::ResolveEatingKind(int kindIndex, const OccupantLots& occupants, 
     // predators are visited in row-major order.
     Eating eatings[rowCount * columnCount];
     int eatingCount = 0;
-    for (int index = 0; index < occupants.counts[kind.predator]; ++index) {
-        const auto& lot = occupants.lots[kind.predator][index];
+    ForEachLot(predators, [&](int row, int column) {
         int preyRow = 0;
         int preyColumn = 0;
-        if (kind.canEat(lot.row, lot.column, preyRow, preyColumn)) {
-            eatings[eatingCount++] = {lot.row, lot.column, preyRow, preyColumn};
+        if (kind.canEat(row, column, preyRow, preyColumn)) {
+            eatings[eatingCount++] = {row, column, preyRow, preyColumn};
         }
-    }
+    });
 
     for (int index = 0; index < eatingCount; ++index) {
         const Eating& eating = eatings[index];
@@ -303,47 +299,37 @@ int TurnDriver::ResolveEatingKind(int kindIndex, const OccupantLots& occupants, 
 bool TurnDriver::ResolveStarvation()
 {
     bool didAnythingDie = false;
-    for (int row = 0; row < RowCount(); ++row) {
-        for (int column = 0; column < ColumnCount(); ++column) {
-            if (!IsOccupied(row, column) || !IsTimed(row, column)) {
-                continue;
-            }
-            if (!HasEaten(row, column)) {
-                DecrementStarvationTimeRemaining(row, column);
-            }
-            if (StarvationTimeRemaining(row, column) == 0) {
-                Kill(row, column);
-                didAnythingDie = true;
-            }
+    ForEachLot(OccupiedLots(), [&didAnythingDie](int row, int column) {
+        if (!IsTimed(row, column)) {
+            return;
         }
-    }
+        if (!HasEaten(row, column)) {
+            DecrementStarvationTimeRemaining(row, column);
+        }
+        if (StarvationTimeRemaining(row, column) == 0) {
+            Kill(row, column);
+            didAnythingDie = true;
+        }
+    });
     return didAnythingDie;
 }
 
 bool TurnDriver::ResolveFloods()
 {
     bool didAnyFloodEvaporate = false;
-    for (int row = 0; row < RowCount(); ++row) {
-        for (int column = 0; column < ColumnCount(); ++column) {
-            if (IsFlooded(row, column)) {
-                DecrementFloodTimeRemaining(row, column);
-                if (FloodTimeRemaining(row, column) == 0) {
-                    EvaporateFlood(row, column);
-                    didAnyFloodEvaporate = true;
-                }
-            }
+    ForEachLot(FloodedLots(), [&didAnyFloodEvaporate](int row, int column) {
+        DecrementFloodTimeRemaining(row, column);
+        if (FloodTimeRemaining(row, column) == 0) {
+            EvaporateFlood(row, column);
+            didAnyFloodEvaporate = true;
         }
-    }
+    });
     return didAnyFloodEvaporate;
 }
 
 void TurnDriver::TallyEatings()
 {
-    for (int row = 0; row < RowCount(); ++row) {
-        for (int column = 0; column < ColumnCount(); ++column) {
-            if (IsOccupied(row, column)) {
-                Scoring::TallyEatings(EatingsCount(row, column));
-            }
-        }
-    }
+    // A lot with a fresh record has no eatings, and a tally of none changes nothing.
+    ForEachLot(OccupiedLots() & LotsWithChangedScoring(),
+               [](int row, int column) { Scoring::TallyEatings(EatingsCount(row, column)); });
 }

@@ -77,22 +77,13 @@ public:
     static void ResolveEatingPhase(TurnResult& result);
 
 private:
-    // The lots of every kind of occupant, row-major.
-    struct OccupantLots {
-        struct Lot {
-            std::int8_t row;
-            std::int8_t column;
-        };
-        Lot lots[tree + 1][rowCount * columnCount];
-        int counts[tree + 1];
-    };
-
     static bool IsAnyMovePossible();
     static bool CanItemBeUsedOn(ItemQueue::ItemType item, int row, int column);
     static void ApplyCurrentItem(int row, int column);
-    static void ListOccupants(OccupantLots& occupants);
+    // Every lot where the current item may be used now.
+    static LotSet LegalLots();
     // Performs every eating of one kind found on the board as it stands; returns how many.
-    static int ResolveEatingKind(int kindIndex, const OccupantLots& occupants, TurnResult& result);
+    static int ResolveEatingKind(int kindIndex, TurnResult& result);
     // Each returns whether the board changed in a way that can let something eat.
     static bool ResolveStarvation();
     static bool ResolveFloods();
