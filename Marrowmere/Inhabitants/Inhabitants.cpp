@@ -97,27 +97,33 @@ void Inhabitants::UpdateLotSets(int row, int column)
 
 LotSet Inhabitants::PredatorsFacingPrey(ObjectType predator, ObjectType prey, int reach)
 {
+    const LotSet predators = objectLots[predator];
     const LotSet dryPrey = objectLots[prey] & ~floodedLots;
-    if (dryPrey == 0) {
+    if (predators == 0 || dryPrey == 0) {
         return 0;
     }
-    constexpr DirectionType opposite[4] = {down, up, right, left};
-    LotSet predators = 0;
-    for (const DirectionType direction : {up, down, left, right}) {
-        const LotSet facing = objectLots[predator] & facingLots[direction];
-        if (facing == 0) {
-            continue;
-        }
-        // The lots from which `distance` steps in the direction reach a dry prey.
-        LotSet front = dryPrey;
-        LotSet withinReach = 0;
-        for (int distance = 1; distance <= reach && front != 0; ++distance) {
-            front = Shifted(front, opposite[direction]);
-            withinReach |= front;
-        }
-        predators |= facing & withinReach;
+    // For each direction, the lots from which at most `reach` steps that way meet a dry prey:
+    // the prey lots moved back against the direction one step at a time.
+    LotSet fromBelow = dryPrey;  // predators facing up
+    LotSet fromAbove = dryPrey;  // predators facing down
+    LotSet fromRight = dryPrey;  // predators facing left
+    LotSet fromLeft = dryPrey;   // predators facing right
+    LotSet withinReachUp = 0;
+    LotSet withinReachDown = 0;
+    LotSet withinReachLeft = 0;
+    LotSet withinReachRight = 0;
+    for (int distance = 1; distance <= reach; ++distance) {
+        fromBelow = Shifted(fromBelow, down);
+        fromAbove = Shifted(fromAbove, up);
+        fromRight = Shifted(fromRight, right);
+        fromLeft = Shifted(fromLeft, left);
+        withinReachUp |= fromBelow;
+        withinReachDown |= fromAbove;
+        withinReachLeft |= fromRight;
+        withinReachRight |= fromLeft;
     }
-    return predators;
+    return predators & ((facingLots[up] & withinReachUp) | (facingLots[down] & withinReachDown) |
+                        (facingLots[left] & withinReachLeft) | (facingLots[right] & withinReachRight));
 }
 
 void Inhabitants::TakeDown()
