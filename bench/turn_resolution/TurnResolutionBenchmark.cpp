@@ -4,10 +4,12 @@
 #include "Marrowmere/Scoring/Scoring.h"
 #include "tests/Support/TurnDriver/TurnDriver.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
+#include <iterator>
 
 namespace {
 
@@ -66,16 +68,23 @@ RunFigures PlayFor(double minimumSeconds)
 
 int main()
 {
+    // The machine may be shared: several rounds, judged by their median.
+    constexpr int roundCount = 5;
     PlayFor(0.2);  // warm-up
-    const RunFigures figures = PlayFor(2.0);
-    const double turnsPerSecond = figures.turns / figures.cpuSeconds;
-    std::printf("turn resolution: %lld turns in %lld games (%lld eatings) in %.3f s of processor time "
-                "(%.3f s wall clock, %.0f turns per wall-clock second)\n",
-                figures.turns, figures.games, figures.eatings, figures.cpuSeconds, figures.seconds,
-                figures.turns / figures.seconds);
-    std::printf("turns per processor second: %.0f   goal: at least %.0f   ratio: %.2f   %s\n", turnsPerSecond,
-                goalTurnsPerSecond, turnsPerSecond / goalTurnsPerSecond,
-                turnsPerSecond >= goalTurnsPerSecond ? "met" : "NOT met");
-    std::printf("mean time per turn: %.1f ns\n", 1e9 / turnsPerSecond);
+    double turnsPerSecond[roundCount];
+    for (int round = 0; round < roundCount; ++round) {
+        const RunFigures figures = PlayFor(0.6);
+        turnsPerSecond[round] = figures.turns / figures.cpuSeconds;
+        std::printf("round %d: %lld turns in %lld games (%lld eatings) in %.3f s of processor time "
+                    "(%.3f s wall clock): %.0f turns per processor second\n",
+                    round + 1, figures.turns, figures.games, figures.eatings, figures.cpuSeconds, figures.seconds,
+                    turnsPerSecond[round]);
+    }
+    std::sort(std::begin(turnsPerSecond), std::end(turnsPerSecond));
+    const double median = turnsPerSecond[roundCount / 2];
+    std::printf("turns per processor second (median of %d rounds): %.0f   goal: at least %.0f   ratio: %.2f   %s\n",
+                roundCount, median, goalTurnsPerSecond, median / goalTurnsPerSecond,
+                median >= goalTurnsPerSecond ? "met" : "NOT met");
+    std::printf("mean time per turn: %.1f ns\n", 1e9 / median);
     return 0;
 }
