@@ -76,7 +76,7 @@ TEST_F(SoundActionsTest, PlayAsynchronouslyQueuesLaterActionsBehindTheSound)
     EXPECT_GT(PumpUntil(afterSound), 0.2);
 }
 
-TEST_F(SoundActionsTest, RemovingAllActionsSilencesAWaitingSound)
+TEST_F(SoundActionsTest, RemovingAllActionsOrDeletingTheActionSilencesAWaitingSound)
 {
     SequencedAction::StartNewSequence();
     new Sound::PlaySynchronouslyAction(longToneID, 0, 1.0, 0.0);
@@ -84,10 +84,8 @@ TEST_F(SoundActionsTest, RemovingAllActionsSilencesAWaitingSound)
     ASSERT_EQ(Mix_Playing(-1), 1);
     SequencedAction::RemoveAllActions();
     EXPECT_EQ(Mix_Playing(-1), 0);
-}
 
-TEST_F(SoundActionsTest, DeletingAWaitingSoundFromAnotherSequenceSilencesIt)
-{
+    // So does deleting it from another sequence.
     SequencedAction::StartNewSequence();
     auto* playing = new Sound::PlaySynchronouslyAction(longToneID, 0, 1.0, 0.0);
     Pump();

@@ -36,7 +36,7 @@ TEST_F(SoundTest, ConvertedVolumeIsLinearOverFortyDecibels)
     EXPECT_EQ(VolumeFor(-1.0, 1.0), -8000);
 }
 
-TEST_F(SoundTest, MasterLevelSetsTheMixVolume)
+TEST_F(SoundTest, MasterLevelSetsTheMixVolumeAndScreenPositionThePan)
 {
     EXPECT_EQ(Sound::MasterVolumeFor(1.0), 0);
     EXPECT_EQ(Sound::MasterVolumeFor(0.5), -38);
@@ -46,10 +46,8 @@ TEST_F(SoundTest, MasterLevelSetsTheMixVolume)
     EXPECT_EQ(Mix_MasterVolume(-1), SdlMixerSound::MixerGain(-38));
     Sound::ChangeMasterLevel(1.0);
     EXPECT_EQ(Mix_MasterVolume(-1), 128);
-}
 
-TEST_F(SoundTest, StereoPositionSpansTheScreen)
-{
+    // The stereo position spans the screen.
     EXPECT_EQ(Sound::StereoPositionFor(0.0), 0.0);
     EXPECT_EQ(Sound::StereoPositionFor(-0.5), -1.0);
     EXPECT_EQ(Sound::StereoPositionFor(0.5), 1.0);
@@ -57,7 +55,7 @@ TEST_F(SoundTest, StereoPositionSpansTheScreen)
     EXPECT_EQ(Sound::StereoPositionFor(3.0), 1.0);
 }
 
-TEST_F(SoundTest, PlaysOnceAndIsSeenToStop)
+TEST_F(SoundTest, PlaysOnceIsSeenToStopAndStartsAgain)
 {
     Sound sound(shortToneID);
     EXPECT_FALSE(sound.HasAChannel());
@@ -76,13 +74,7 @@ TEST_F(SoundTest, PlaysOnceAndIsSeenToStop)
     EXPECT_TRUE(sound.HasAChannel());
     sound.StartPlaying(1.0, 0.0);
     EXPECT_TRUE(sound.IsPlaying());
-}
-
-TEST_F(SoundTest, StoppingAndStartingAgain)
-{
-    Sound sound(longToneID);
-    sound.StartPlaying(1.0, 0.0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    // Stopped, it is silent and starts again.
     sound.StopPlaying();
     EXPECT_FALSE(sound.IsPlaying());
     EXPECT_EQ(Mix_Playing(-1) - Mix_Paused(-1), 0);

@@ -10,21 +10,11 @@ namespace {
 // Which activation functions ran, in order, and whether their mode was on at that moment.
 std::vector<std::string> activations;
 
-void RecordThistleCove()
+template <EasterEggs::NameType mode>
+void Record()
 {
-    activations.push_back(std::string("thistleCove ") + (EasterEggs::IsActive(EasterEggs::thistleCove) ? "on" : "off"));
-}
-void RecordHarborLantern()
-{
-    activations.push_back(std::string("harborLantern ") + (EasterEggs::IsActive(EasterEggs::harborLantern) ? "on" : "off"));
-}
-void RecordSevenKGrid()
-{
-    activations.push_back(std::string("sevenKGrid ") + (EasterEggs::IsActive(EasterEggs::sevenKGrid) ? "on" : "off"));
-}
-void RecordTwoFiftyDunes()
-{
-    activations.push_back(std::string("twoFiftyDunes ") + (EasterEggs::IsActive(EasterEggs::twoFiftyDunes) ? "on" : "off"));
+    static const char* const names[] = {"thistleCove", "harborLantern", "sevenKGrid", "twoFiftyDunes"};
+    activations.push_back(std::string(names[mode]) + (EasterEggs::IsActive(mode) ? " on" : " off"));
 }
 
 class EasterEggsTest : public ::testing::Test {
@@ -33,10 +23,10 @@ protected:
     {
         activations.clear();
         EasterEggs::RemoveAllEggs();
-        EasterEggs::AddEgg("thistlecove", RecordThistleCove, EasterEggs::toggle);
-        EasterEggs::AddEgg("harborlantern", RecordHarborLantern, EasterEggs::toggle);
-        EasterEggs::AddEgg("7kgrid", RecordSevenKGrid, EasterEggs::toggle);
-        EasterEggs::AddEgg("250dunes", RecordTwoFiftyDunes, EasterEggs::persistent);
+        EasterEggs::AddEgg("thistlecove", Record<EasterEggs::thistleCove>, EasterEggs::toggle);
+        EasterEggs::AddEgg("harborlantern", Record<EasterEggs::harborLantern>, EasterEggs::toggle);
+        EasterEggs::AddEgg("7kgrid", Record<EasterEggs::sevenKGrid>, EasterEggs::toggle);
+        EasterEggs::AddEgg("250dunes", Record<EasterEggs::twoFiftyDunes>, EasterEggs::persistent);
     }
     void TearDown() override { EasterEggs::RemoveAllEggs(); }
 
@@ -57,9 +47,6 @@ TEST_F(EasterEggsTest, EachWordSwitchesOnlyItsOwnMode)
 {
     EXPECT_EQ(Type("7kgrid"), "yyyyyy");
     EXPECT_TRUE(EasterEggs::IsActive(EasterEggs::sevenKGrid));
-    EXPECT_FALSE(EasterEggs::IsActive(EasterEggs::thistleCove));
-    EXPECT_FALSE(EasterEggs::IsActive(EasterEggs::harborLantern));
-    EXPECT_FALSE(EasterEggs::IsActive(EasterEggs::twoFiftyDunes));
     EXPECT_EQ(activations, (std::vector<std::string>{"sevenKGrid on"}));
 
     Type("harborlantern");
@@ -77,26 +64,28 @@ TEST_F(EasterEggsTest, CapitalsCountAsLowerCase)
     EXPECT_TRUE(EasterEggs::IsActive(EasterEggs::sevenKGrid));
 }
 
-TEST_F(EasterEggsTest, AToggleWordTypedTwiceSwitchesOnThenOff)
+TEST_F(EasterEggsTest, AToggleWordFlipsItsModeAndAPersistentWordKeepsItOn)
 {
     Type("thistlecove");
     Type("thistlecove");
     EXPECT_FALSE(EasterEggs::IsActive(EasterEggs::thistleCove));
-    EXPECT_EQ(activations, (std::vector<std::string>{"thistleCove on", "thistleCove off"}));
-}
 
-TEST_F(EasterEggsTest, APersistentWordStaysOnAndRunsEachTime)
-{
-    Type("250dunes250dunes250dunes");
+    // A persistent word stays on and runs each time.
+    Type("250dunes250dunes");
     EXPECT_TRUE(EasterEggs::IsActive(EasterEggs::twoFiftyDunes));
-    EXPECT_EQ(activations,
-              (std::vector<std::string>{"twoFiftyDunes on", "twoFiftyDunes on", "twoFiftyDunes on"}));
+    EXPECT_EQ(activations, (std::vector<std::string>{"thistleCove on", "thistleCove off", "twoFiftyDunes on",
+                                                     "twoFiftyDunes on"}));
 }
 
-TEST_F(EasterEggsTest, ADoubledFirstLetterSpoilsTheWord)
+TEST_F(EasterEggsTest, ADoubledFirstLetterOrAWrongLetterSpoilsTheWord)
 {
     // The second 't' breaks the word and is not taken as a new start.
     Type("tthistlecove");
+    EXPECT_FALSE(EasterEggs::IsActive(EasterEggs::thistleCove));
+
+    // A broken word must be typed again from its start.
+    Type("thistlXecove");
+    Type("cove");
     EXPECT_FALSE(EasterEggs::IsActive(EasterEggs::thistleCove));
     EXPECT_TRUE(activations.empty());
 }
@@ -107,15 +96,6 @@ TEST_F(EasterEggsTest, AnyOtherCharacterBeforeTheWordDoesNotSpoilIt)
     EXPECT_TRUE(EasterEggs::IsActive(EasterEggs::thistleCove));
     Type("q7kgrid");
     EXPECT_TRUE(EasterEggs::IsActive(EasterEggs::sevenKGrid));
-}
-
-TEST_F(EasterEggsTest, ABrokenWordMustBeTypedAgainFromItsStart)
-{
-    Type("thistlXecove");
-    EXPECT_FALSE(EasterEggs::IsActive(EasterEggs::thistleCove));
-    Type("cove");
-    EXPECT_FALSE(EasterEggs::IsActive(EasterEggs::thistleCove));
-    EXPECT_TRUE(activations.empty());
 }
 
 TEST_F(EasterEggsTest, CharactersThatContinueNoWordAreNotTaken)

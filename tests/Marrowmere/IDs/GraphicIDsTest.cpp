@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(GraphicIDs, ScreenAndInterfacePictures)
+TEST(GraphicIDs, DocumentedNumbers)
 {
     EXPECT_EQ(GraphicIDs::Background(), 1001);
     EXPECT_EQ(GraphicIDs::Cursor(CursorType::arrow), 1101);
@@ -36,10 +36,6 @@ TEST(GraphicIDs, ScreenAndInterfacePictures)
     EXPECT_EQ(GraphicIDs::MultipleSpeciesExtinction(), 1911);
     EXPECT_EQ(GraphicIDs::CannibalExtinction(), 1915);
     EXPECT_EQ(GraphicIDs::Overpopulation(), 1921);
-}
-
-TEST(GraphicIDs, BoardAndItemPictures)
-{
     EXPECT_EQ(GraphicIDs::Object(swimmer, right), 3301);
     EXPECT_EQ(GraphicIDs::Object(flyer, up), 2001);
     for (DirectionType direction : directions) {
@@ -74,23 +70,6 @@ TEST(GraphicIDs, EveryPictureOfTheGameHasItsOwnBlockInEveryMode)
     modes.SwitchOnHarborLantern();
     modes.SwitchOnSevenKGrid();
     expectDistinct("every hidden mode");
-}
-
-TEST(GraphicIDs, AnimalPicturesCarryKindAndDirectionInTheirDigits)
-{
-    for (ObjectType animal : animals) {
-        for (DirectionType direction : directions) {
-            const int facing = static_cast<int>(direction);
-            const int kind = IDNumbering::CreatureDigit(animal);
-            EXPECT_EQ(GraphicIDs::Object(animal, direction), 1000 * kind + 100 * facing + 1);
-            EXPECT_EQ(GraphicIDs::GhostAnimal(animal, direction), 1000 * kind + 100 * facing + 99);
-            EXPECT_EQ(GraphicIDs::FloodGhostAnimal(animal, direction), 1000 * kind + 100 * facing + 599);
-        }
-        EXPECT_EQ(GraphicIDs::Object(animal, up) / 1000, IDNumbering::CreatureDigit(animal));
-    }
-    for (DirectionType direction : directions) {
-        EXPECT_EQ(GraphicIDs::FloodedSwimmer(direction), 3501 + 100 * static_cast<int>(direction));
-    }
 }
 
 TEST(GraphicIDs, ValuesOutsideTheirRangeHaveNoPicture)

@@ -5,6 +5,10 @@
 #include "Marrowmere/IDs/GraphicIDs.h"
 #include "Marrowmere/IDs/SoundIDs.h"
 
+#include <initializer_list>
+#include <string_view>
+#include <utility>
+
 std::string NameOf(ObjectType object)
 {
     static const char* const names[] = {"flyer", "swimmer", "grazer", "cannibal", "grass", "tree"};
@@ -45,10 +49,15 @@ void AddAnimalDirected(std::vector<IDLookup>& lookups, const std::string& name,
     }
 }
 
-void AddPlain(std::vector<IDLookup>& lookups, const std::string& name, std::int16_t (*function)())
+// Lookups without arguments, named by their function (without the table's name).
+using PlainLookup = std::pair<std::string_view, std::int16_t (*)()>;
+void AddPlain(std::vector<IDLookup>& lookups, std::initializer_list<PlainLookup> plains)
 {
-    lookups.push_back({name, function});
+    for (const auto& [name, function] : plains) {
+        lookups.push_back({std::string(name.substr(name.rfind(':') + 1)), function});
+    }
 }
+#define PLAIN(function) PlainLookup{#function, function}
 
 const std::vector<ObjectType> animalList(std::begin(animals), std::end(animals));
 
@@ -71,12 +80,10 @@ std::vector<IDLookup> AllAnimationLookups()
     lookups.push_back({"ObjectBeingFlooded(grass)", [] { return AnimationIDs::ObjectBeingFlooded(grass, up); }});
     lookups.push_back({"ObjectBeingFlooded(tree)", [] { return AnimationIDs::ObjectBeingFlooded(tree, up); }});
     AddDirected(lookups, "SwimmerBeingFloodedInFlood", AnimationIDs::SwimmerBeingFloodedInFlood);
-    AddPlain(lookups, "TreeBeingFloodedInFlood", AnimationIDs::TreeBeingFloodedInFlood);
-    AddPlain(lookups, "EmptyAreaBeingFlooded", AnimationIDs::EmptyAreaBeingFlooded);
-    AddPlain(lookups, "FloodBeingFlooded", AnimationIDs::FloodBeingFlooded);
-    AddPlain(lookups, "FloodEvaporating", AnimationIDs::FloodEvaporating);
+    AddPlain(lookups, {PLAIN(AnimationIDs::TreeBeingFloodedInFlood), PLAIN(AnimationIDs::EmptyAreaBeingFlooded),
+                       PLAIN(AnimationIDs::FloodBeingFlooded), PLAIN(AnimationIDs::FloodEvaporating)});
     AddDirected(lookups, "SwimmerFloodEvaporating", AnimationIDs::SwimmerFloodEvaporating);
-    AddPlain(lookups, "TreeFloodEvaporating", AnimationIDs::TreeFloodEvaporating);
+    AddPlain(lookups, {PLAIN(AnimationIDs::TreeFloodEvaporating)});
     AddAnimalDirected(lookups, "AnimalEnteringFlood", AnimationIDs::AnimalEnteringFlood, animalList);
     AddDirected(lookups, "FlyerPreparingToEat", AnimationIDs::FlyerPreparingToEat);
     AddDirected(lookups, "FlyerFlying", AnimationIDs::FlyerFlying);
@@ -95,7 +102,7 @@ std::vector<IDLookup> AllAnimationLookups()
             }
         }
     }
-    AddPlain(lookups, "GrassPreparingToBeEaten", AnimationIDs::GrassPreparingToBeEaten);
+    AddPlain(lookups, {PLAIN(AnimationIDs::GrassPreparingToBeEaten)});
     AddDirected(lookups, "SwimmerPreparingToWaitToBeEaten", AnimationIDs::SwimmerPreparingToWaitToBeEaten);
     AddDirected(lookups, "SwimmerWaitingToBeEaten", AnimationIDs::SwimmerWaitingToBeEaten);
     for (const Meal& meal : meals) {
@@ -106,14 +113,14 @@ std::vector<IDLookup> AllAnimationLookups()
         }
     }
     AddDirected(lookups, "SwimmerEatingGrazerFromFlood", AnimationIDs::SwimmerEatingGrazerFromFlood);
-    AddPlain(lookups, "CompleteChainMessage", AnimationIDs::CompleteChainMessage);
+    AddPlain(lookups, {PLAIN(AnimationIDs::CompleteChainMessage)});
     return lookups;
 }
 
 std::vector<IDLookup> AllGraphicLookups()
 {
     std::vector<IDLookup> lookups;
-    AddPlain(lookups, "Background", GraphicIDs::Background);
+    AddPlain(lookups, {PLAIN(GraphicIDs::Background)});
     for (int cursor = 0; cursor <= 7; ++cursor) {
         lookups.push_back({"Cursor(" + std::to_string(cursor) + ")",
                            [=] { return GraphicIDs::Cursor(static_cast<CursorType>(cursor)); }});
@@ -146,32 +153,24 @@ std::vector<IDLookup> AllGraphicLookups()
                                [=] { return function(static_cast<ButtonType>(look)); }});
         }
     }
-    AddPlain(lookups, "PickDialogBox", GraphicIDs::PickDialogBox);
-    AddPlain(lookups, "PickDialogBoxSelectionOutline", GraphicIDs::PickDialogBoxSelectionOutline);
+    AddPlain(lookups, {PLAIN(GraphicIDs::PickDialogBox), PLAIN(GraphicIDs::PickDialogBoxSelectionOutline)});
     for (DirectionType direction : {down, left, right}) {
         lookups.push_back({"TutorialPointer(" + NameOf(direction) + ")", [=] { return GraphicIDs::TutorialPointer(direction); }});
     }
-    AddPlain(lookups, "GameOverTopHalf", GraphicIDs::GameOverTopHalf);
-    AddPlain(lookups, "GameOverBottomHalf", GraphicIDs::GameOverBottomHalf);
-    AddPlain(lookups, "MultipleSpeciesExtinction", GraphicIDs::MultipleSpeciesExtinction);
-    AddPlain(lookups, "FlyerExtinction", GraphicIDs::FlyerExtinction);
-    AddPlain(lookups, "SwimmerExtinction", GraphicIDs::SwimmerExtinction);
-    AddPlain(lookups, "GrazerExtinction", GraphicIDs::GrazerExtinction);
-    AddPlain(lookups, "CannibalExtinction", GraphicIDs::CannibalExtinction);
-    AddPlain(lookups, "Overpopulation", GraphicIDs::Overpopulation);
+    AddPlain(lookups, {PLAIN(GraphicIDs::GameOverTopHalf), PLAIN(GraphicIDs::GameOverBottomHalf),
+                       PLAIN(GraphicIDs::MultipleSpeciesExtinction), PLAIN(GraphicIDs::FlyerExtinction),
+                       PLAIN(GraphicIDs::SwimmerExtinction), PLAIN(GraphicIDs::GrazerExtinction),
+                       PLAIN(GraphicIDs::CannibalExtinction), PLAIN(GraphicIDs::Overpopulation)});
     AddAnimalDirected(lookups, "Object", GraphicIDs::Object, animalList);
     lookups.push_back({"Object(grass)", [] { return GraphicIDs::Object(grass, up); }});
     lookups.push_back({"Object(tree)", [] { return GraphicIDs::Object(tree, up); }});
     AddAnimalDirected(lookups, "GhostAnimal", GraphicIDs::GhostAnimal, animalList);
     AddAnimalDirected(lookups, "FloodGhostAnimal", GraphicIDs::FloodGhostAnimal, animalList);
-    AddPlain(lookups, "Flood", GraphicIDs::Flood);
+    AddPlain(lookups, {PLAIN(GraphicIDs::Flood)});
     AddDirected(lookups, "FloodedSwimmer", GraphicIDs::FloodedSwimmer);
-    AddPlain(lookups, "FloodedTree", GraphicIDs::FloodedTree);
-    AddPlain(lookups, "Reverser", GraphicIDs::Reverser);
-    AddPlain(lookups, "ClockwiseTurner", GraphicIDs::ClockwiseTurner);
-    AddPlain(lookups, "CounterclockwiseTurner", GraphicIDs::CounterclockwiseTurner);
-    AddPlain(lookups, "Death", GraphicIDs::Death);
-    AddPlain(lookups, "Cloud", GraphicIDs::Cloud);
+    AddPlain(lookups, {PLAIN(GraphicIDs::FloodedTree), PLAIN(GraphicIDs::Reverser),
+                       PLAIN(GraphicIDs::ClockwiseTurner), PLAIN(GraphicIDs::CounterclockwiseTurner),
+                       PLAIN(GraphicIDs::Death), PLAIN(GraphicIDs::Cloud)});
     return lookups;
 }
 
@@ -184,40 +183,30 @@ std::vector<IDLookup> AllSoundLookups()
             lookups.push_back({name + "(" + NameOf(object) + ")", [=] { return function(object); }});
         }
     };
-    AddPlain(lookups, "BackgroundMusic", SoundIDs::BackgroundMusic);
-    AddPlain(lookups, "No", SoundIDs::No);
-    AddPlain(lookups, "GameOver", SoundIDs::GameOver);
+    AddPlain(lookups, {PLAIN(SoundIDs::BackgroundMusic), PLAIN(SoundIDs::No), PLAIN(SoundIDs::GameOver)});
     addAnimals("AnimalReversing", SoundIDs::AnimalReversing, animalList);
-    AddPlain(lookups, "SwimmerReversingInFlood", SoundIDs::SwimmerReversingInFlood);
+    AddPlain(lookups, {PLAIN(SoundIDs::SwimmerReversingInFlood)});
     addAnimals("AnimalTurningClockwise", SoundIDs::AnimalTurningClockwise, animalList);
     addAnimals("AnimalTurningCounterclockwise", SoundIDs::AnimalTurningCounterclockwise, animalList);
-    AddPlain(lookups, "SwimmerTurningClockwiseInFlood", SoundIDs::SwimmerTurningClockwiseInFlood);
-    AddPlain(lookups, "SwimmerTurningCounterclockwiseInFlood", SoundIDs::SwimmerTurningCounterclockwiseInFlood);
+    AddPlain(lookups, {PLAIN(SoundIDs::SwimmerTurningClockwiseInFlood),
+                       PLAIN(SoundIDs::SwimmerTurningCounterclockwiseInFlood)});
     addAnimals("ObjectBeingKilled", SoundIDs::ObjectBeingKilled, {flyer, swimmer, grazer, cannibal, grass});
-    AddPlain(lookups, "SwimmerBeingKilledInFlood", SoundIDs::SwimmerBeingKilledInFlood);
+    AddPlain(lookups, {PLAIN(SoundIDs::SwimmerBeingKilledInFlood)});
     addAnimals("ObjectBeingFlooded", SoundIDs::ObjectBeingFlooded, {flyer, swimmer, grazer, cannibal, grass, tree});
-    AddPlain(lookups, "SwimmerBeingFloodedInFlood", SoundIDs::SwimmerBeingFloodedInFlood);
-    AddPlain(lookups, "TreeBeingFloodedInFlood", SoundIDs::TreeBeingFloodedInFlood);
-    AddPlain(lookups, "EmptyAreaBeingFlooded", SoundIDs::EmptyAreaBeingFlooded);
-    AddPlain(lookups, "FloodBeingFlooded", SoundIDs::FloodBeingFlooded);
-    AddPlain(lookups, "FloodEvaporating", SoundIDs::FloodEvaporating);
-    AddPlain(lookups, "SwimmerFloodEvaporating", SoundIDs::SwimmerFloodEvaporating);
-    AddPlain(lookups, "TreeFloodEvaporating", SoundIDs::TreeFloodEvaporating);
+    AddPlain(lookups, {PLAIN(SoundIDs::SwimmerBeingFloodedInFlood), PLAIN(SoundIDs::TreeBeingFloodedInFlood),
+                       PLAIN(SoundIDs::EmptyAreaBeingFlooded), PLAIN(SoundIDs::FloodBeingFlooded),
+                       PLAIN(SoundIDs::FloodEvaporating), PLAIN(SoundIDs::SwimmerFloodEvaporating),
+                       PLAIN(SoundIDs::TreeFloodEvaporating)});
     addAnimals("AnimalEnteringFlood", SoundIDs::AnimalEnteringFlood, animalList);
-    AddPlain(lookups, "FlyerPreparingToEat", SoundIDs::FlyerPreparingToEat);
-    AddPlain(lookups, "FlyerFlying", SoundIDs::FlyerFlying);
+    AddPlain(lookups, {PLAIN(SoundIDs::FlyerPreparingToEat), PLAIN(SoundIDs::FlyerFlying)});
     for (const Meal& meal : meals) {
         lookups.push_back({"PredatorEatingPrey(" + NameOf(meal.predator) + "," + NameOf(meal.prey) + ")",
                            [=] { return SoundIDs::PredatorEatingPrey(meal.predator, meal.prey); }});
     }
-    AddPlain(lookups, "SwimmerEatingGrazerFromFlood", SoundIDs::SwimmerEatingGrazerFromFlood);
-    AddPlain(lookups, "ExtraPickBonus", SoundIDs::ExtraPickBonus);
-    AddPlain(lookups, "TutorialNarrationStart", SoundIDs::TutorialNarrationStart);
-    AddPlain(lookups, "SelectionButtonPress", SoundIDs::SelectionButtonPress);
-    AddPlain(lookups, "SelectionButtonRelease", SoundIDs::SelectionButtonRelease);
-    AddPlain(lookups, "SelectionButtonClick", SoundIDs::SelectionButtonClick);
-    AddPlain(lookups, "EasterEggOpening", SoundIDs::EasterEggOpening);
-    AddPlain(lookups, "EasterEggClosing", SoundIDs::EasterEggClosing);
+    AddPlain(lookups, {PLAIN(SoundIDs::SwimmerEatingGrazerFromFlood), PLAIN(SoundIDs::ExtraPickBonus),
+                       PLAIN(SoundIDs::TutorialNarrationStart), PLAIN(SoundIDs::SelectionButtonPress),
+                       PLAIN(SoundIDs::SelectionButtonRelease), PLAIN(SoundIDs::SelectionButtonClick),
+                       PLAIN(SoundIDs::EasterEggOpening), PLAIN(SoundIDs::EasterEggClosing)});
     return lookups;
 }
 

@@ -104,11 +104,9 @@ TEST_F(DamagedScoreFile, DuplicateOrMissingRanksAreRankedAnewByScore)
     // A later game still enters where it belongs.
     Add("Dee", 700);
     EXPECT_EQ(NamesByRank(), (std::vector<std::string>{"Ann", "Dee", "Bo", "Cy", "", "", "", "", "", ""}));
-}
 
-TEST_F(DamagedScoreFile, EqualScoresKeepTheirStoredOrderWhenRankedAnew)
-{
-    FileImage image;
+    // Equal scores keep their stored order when ranked anew.
+    image = FileImage();
     image.Count(3).Entry(0, "Late", 500, "C1").Entry(1, "Early", 500, "C2").Entry(2, "Top", 800, "C3");
     image.Rank(0, 3).Rank(1, 2).Rank(2, 1).Rank(3, 3);  // rank 3 twice, rank 4 missing
     ReadImage(image);

@@ -18,12 +18,8 @@ TEST(ScoreEntry, TextsAreCutToTheirFieldsAndZeroFilled)
     EXPECT_EQ(longer.pContestCode[10], '\0');
 
     const _tagHSRecord shorter = MakeHSRecord("Al", 5, "X");
-    for (int i = 2; i < 13; ++i) {
-        EXPECT_EQ(shorter.pPlayerName[i], '\0') << i;
-    }
-    for (int i = 1; i < 11; ++i) {
-        EXPECT_EQ(shorter.pContestCode[i], '\0') << i;
-    }
+    EXPECT_EQ(std::string(shorter.pPlayerName, 13), std::string("Al") + std::string(11, '\0'));
+    EXPECT_EQ(std::string(shorter.pContestCode, 11), std::string("X") + std::string(10, '\0'));
     const _tagHSRecord none = MakeHSRecord(nullptr, 0, nullptr);
     EXPECT_STREQ(none.pPlayerName, "");
     EXPECT_STREQ(none.pContestCode, "");

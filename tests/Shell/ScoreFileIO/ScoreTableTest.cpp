@@ -4,31 +4,29 @@
 
 namespace {
 
-using ScoreTable = ScoreFileTest;
-
-// Ten entries scoring 1000, 900, ..., 100, named "r1" to "r10" by rank.
-void FillTable()
-{
-    for (int rank = 1; rank <= 10; ++rank) {
-        _tagHSRecord record{};
-        std::snprintf(record.pPlayerName, sizeof record.pPlayerName, "r%d", rank);
-        record.nScore = 1100 - 100 * rank;
-        std::strcpy(record.pContestCode, "CODE");
-        _tagStatsRecord statistics{};
-        statistics.nScore = record.nScore;
-        CScoreFileIO::AddEntry(&record, &statistics);
+class ScoreTable : public ScoreFileTest {
+protected:
+    // Ten entries scoring 1000, 900, ..., 100, named "r1" to "r10" by rank.
+    static void FillTable()
+    {
+        for (int rank = 1; rank <= 10; ++rank) {
+            Add("r" + std::to_string(rank), 1100 - 100 * rank);
+        }
     }
-}
+};
 
-TEST_F(ScoreTable, NothingIsAHighScoreBeforeTheTableIsLoaded)
+TEST_F(ScoreTable, NothingIsAHighScoreBeforeTheTableIsLoadedAndOnlyRanksOneToTenExist)
 {
     EXPECT_FALSE(CScoreFileIO::IsHighScore(1000000));
     CScoreFileIO::Read();
     EXPECT_TRUE(CScoreFileIO::IsHighScore(1));
     EXPECT_FALSE(CScoreFileIO::IsHighScore(0));
+    EXPECT_EQ(CScoreFileIO::GetEntry(0), nullptr);
+    EXPECT_EQ(CScoreFileIO::GetEntry(11), nullptr);
+    EXPECT_EQ(CScoreFileIO::GetEntry(-1), nullptr);
 }
 
-TEST_F(ScoreTable, TheFirstGameOfACleardTableTakesRankOne)
+TEST_F(ScoreTable, TheFirstGameOfAClearedTableTakesRankOne)
 {
     CScoreFileIO::Read();
     ASSERT_TRUE(CScoreFileIO::IsHighScore(150));
@@ -56,55 +54,31 @@ TEST_F(ScoreTable, AnEqualScoreRanksBehindTheEarlierEntry)
     ExpectConsistentTable();
 }
 
-TEST_F(ScoreTable, AScoreBetweenTwoRanksPushesTheRestDownAndTheLastOut)
+TEST_F(ScoreTable, AFullTableTakesOnlyScoresAboveTheTenthAndPushesTheLastOut)
 {
     CScoreFileIO::Read();
     FillTable();
     ASSERT_EQ(CScoreFileIO::GetCount(), 10);
+    const auto before = NamesByRank();
+    EXPECT_FALSE(CScoreFileIO::IsHighScore(100));
+    EXPECT_TRUE(CScoreFileIO::IsHighScore(101));
+    EXPECT_FALSE(CScoreFileIO::IsHighScore(-5));
+    Add("tooLow", 100);
+    Add("lower", 50);
+    EXPECT_EQ(NamesByRank(), before);
+
     ASSERT_TRUE(CScoreFileIO::IsHighScore(750));
     Add("new", 750);
     EXPECT_EQ(NamesByRank(), (std::vector<std::string>{"r1", "r2", "r3", "new", "r4", "r5", "r6", "r7", "r8", "r9"}));
     EXPECT_EQ(CScoreFileIO::GetCount(), 10);
     ExpectConsistentTable();
-}
 
-TEST_F(ScoreTable, AScoreEqualToTheTenthIsNoHighScore)
-{
-    CScoreFileIO::Read();
-    FillTable();
-    EXPECT_FALSE(CScoreFileIO::IsHighScore(100));
-    EXPECT_TRUE(CScoreFileIO::IsHighScore(101));
-    EXPECT_FALSE(CScoreFileIO::IsHighScore(-5));
-}
-
-TEST_F(ScoreTable, AnEntryThatIsNoHighScoreChangesNothing)
-{
-    CScoreFileIO::Read();
-    FillTable();
-    const auto before = NamesByRank();
-    Add("tooLow", 100);
-    Add("lower", 50);
-    EXPECT_EQ(NamesByRank(), before);
-    ExpectConsistentTable();
-
-    Add("first", 5000);
-    Add(std::string(), 0);  // null entries below are ignored as well
+    // Null entries are ignored.
     CScoreFileIO::AddEntry(nullptr, nullptr);
     _tagHSRecord record{};
     CScoreFileIO::AddEntry(&record, nullptr);
-    EXPECT_EQ(NamesByRank().front(), "first");
+    EXPECT_EQ(NamesByRank().front(), "r1");
     ExpectConsistentTable();
-}
-
-TEST_F(ScoreTable, RanksOutsideOneToTenHaveNoEntry)
-{
-    CScoreFileIO::Read();
-    EXPECT_EQ(CScoreFileIO::GetEntry(0), nullptr);
-    EXPECT_EQ(CScoreFileIO::GetEntry(11), nullptr);
-    EXPECT_EQ(CScoreFileIO::GetEntry(-1), nullptr);
-    for (int rank = 1; rank <= 10; ++rank) {
-        EXPECT_NE(CScoreFileIO::GetEntry(rank), nullptr);
-    }
 }
 
 TEST_F(ScoreTable, AnEntryKeepsItsTextsWithinTheirFields)
@@ -147,7 +121,6 @@ TEST_F(ScoreTable, InitializeForgetsTheTableAndItsLoadedState)
     EXPECT_EQ(CScoreFileIO::GetCount(), 0);
     EXPECT_STREQ(CScoreFileIO::GetEntry(1)->hsRecord.pPlayerName, "");
     EXPECT_FALSE(CScoreFileIO::IsHighScore(10));
-    EXPECT_EQ(CScoreFileIO::FilePath(), folder.Path() / "highscores.mm");
 }
 
 }  // namespace

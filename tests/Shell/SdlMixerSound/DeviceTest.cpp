@@ -130,7 +130,7 @@ TEST_F(SoundDeviceTest, ABufferPlaysForAboutItsDurationAndThenStops)
     EXPECT_GT(SecondsSince(start), 0.2);
 }
 
-TEST_F(SoundDeviceTest, StoppingPausesAndPlayingGoesOn)
+TEST_F(SoundDeviceTest, StoppingPausesPlayingGoesOnAndALoopPlaysUntilStopped)
 {
     BufferOf tone(0.5);
     ASSERT_TRUE(tone.made);
@@ -144,14 +144,10 @@ TEST_F(SoundDeviceTest, StoppingPausesAndPlayingGoesOn)
     ASSERT_TRUE(tone.buffer->Play(0));
     EXPECT_TRUE(tone.IsPlaying());
     EXPECT_TRUE(WaitFor([&] { return !tone.IsPlaying(); }));
-}
 
-TEST_F(SoundDeviceTest, ALoopedBufferPlaysOnUntilStopped)
-{
-    BufferOf tone(0.1);
-    ASSERT_TRUE(tone.made);
+    // Looped, it plays on past its end until stopped.
     ASSERT_TRUE(tone.buffer->Play(SoundBuffer::playLooping));
-    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    std::this_thread::sleep_for(std::chrono::milliseconds(700));
     std::uint32_t status = 0;
     ASSERT_TRUE(tone.buffer->GetStatus(&status));
     EXPECT_EQ(status, SoundBuffer::statusPlaying | SoundBuffer::statusLooping);
@@ -316,9 +312,6 @@ TEST_F(SoundDeviceTest, StartsOnlyInAFormatItCanPlay)
     EXPECT_FALSE(SdlMixerSound::StartSdlMixerSound(&format));
     format = SdlMixerSound::StandardFormat();
     ASSERT_TRUE(SdlMixerSound::StartSdlMixerSound(&format));
-    EXPECT_EQ(SdlMixerSound::DeviceFormat().nSamplesPerSec, 22050u);
-    EXPECT_EQ(SdlMixerSound::DeviceFormat().nChannels, 2);
-    EXPECT_EQ(SdlMixerSound::DeviceFormat().wBitsPerSample, 16);
     int frequency = 0;
     Uint16 sdlFormat = 0;
     int channels = 0;
