@@ -9,8 +9,6 @@ TEST_F(DisplayScreen, ReserveTakesSizeAndUnderlayFromTheScreenDescription)
 {
     ASSERT_TRUE(DisplayScreen8Bit::Reserve(1000));
     EXPECT_EQ(DisplayScreen8Bit::Bounds(), (Rectangle{0, 16, 0, 8}));
-    EXPECT_EQ(DisplayScreen8Bit::Width(), 16);
-    EXPECT_EQ(DisplayScreen8Bit::Height(), 8);
     EXPECT_TRUE(DisplayScreen8Bit::HasUnderlay());
     EXPECT_TRUE(screen->IsReserved());
 
@@ -38,11 +36,7 @@ TEST_F(DisplayScreen, BrokenScreenDescriptionsAreReportedAndRefused)
         EXPECT_TRUE(ResourceProblems::HasBeenReported(ResourceType::screenDescription, id)) << id;
     }
     EXPECT_FALSE(screen->IsReserved());
-}
-
-TEST_F(DisplayScreen, FailingBackEndMakesReserveFail)
-{
-    screen->SetReserveFails(true);
+    screen->SetReserveFails(true); // a failing back end
     EXPECT_FALSE(DisplayScreen8Bit::Reserve(1000));
 }
 

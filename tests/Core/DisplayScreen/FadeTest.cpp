@@ -24,22 +24,17 @@ protected:
     long clockReading = 0;
 };
 
-TEST_F(Fades, BlockingFadesOfNoDurationMakeJustTheEndCalls)
+TEST_F(Fades, BlockingFadesOfNoOrNegativeDurationMakeJustTheEndCalls)
 {
-    DisplayScreen8Bit::FadeOut(0.0);
-    EXPECT_EQ(screen->FadeLevels(), (std::vector<double>{1.0, 0.0}));
-    screen->ForgetCalls();
-    DisplayScreen8Bit::FadeIn(0.0);
-    EXPECT_EQ(screen->FadeLevels(), (std::vector<double>{0.0, 1.0}));
-}
-
-TEST_F(Fades, NegativeDurationEndsAtOnceInsteadOfSpinningForever)
-{
-    DisplayScreen8Bit::FadeOut(-1.0);
-    EXPECT_EQ(screen->FadeLevels(), (std::vector<double>{1.0, 0.0}));
-    screen->ForgetCalls();
-    DisplayScreen8Bit::FadeIn(-1.0);
-    EXPECT_EQ(screen->FadeLevels(), (std::vector<double>{0.0, 1.0}));
+    // A negative duration ends at once instead of spinning forever.
+    for (double duration : {0.0, -1.0}) {
+        screen->ForgetCalls();
+        DisplayScreen8Bit::FadeOut(duration);
+        EXPECT_EQ(screen->FadeLevels(), (std::vector<double>{1.0, 0.0})) << duration;
+        screen->ForgetCalls();
+        DisplayScreen8Bit::FadeIn(duration);
+        EXPECT_EQ(screen->FadeLevels(), (std::vector<double>{0.0, 1.0})) << duration;
+    }
 }
 
 TEST_F(Fades, BlockingFadeOutStepsDownWithTheClockAndEndsOnZero)
@@ -74,30 +69,21 @@ TEST_F(Fades, BlockingFadeInStepsUpWithTheClockAndEndsOnOne)
     }
 }
 
-TEST_F(Fades, ScheduledFadeInRunsOnThePumpsTime)
+TEST_F(Fades, ScheduledFadesRunOnThePumpsTimeFromTheirStartToTheirEndLevel)
 {
     SequencedAction::StartNewSequence();
     new DisplayScreen8Bit::FadeInAction(2.0);
-    SequencedAction::HandleNextActions(10.0);
-    SequencedAction::HandleNextActions(10.5);
-    SequencedAction::HandleNextActions(11.0);
-    SequencedAction::HandleNextActions(12.5);
-    SequencedAction::HandleNextActions(13.0);
-    EXPECT_EQ(screen->FadeLevels(), (std::vector<double>{0.0, 0.25, 0.5, 1.0}));
-    EXPECT_EQ(screen->FadeLevel(), 1.0);
-}
-
-TEST_F(Fades, ScheduledFadeOutGoesFromItsStartToItsEndLevel)
-{
-    SequencedAction::StartNewSequence();
     new DisplayScreen8Bit::FadeAction(0.8, 0.2, 1.0);
-    SequencedAction::HandleNextActions(0.0);
-    SequencedAction::HandleNextActions(0.5);
-    SequencedAction::HandleNextActions(1.0);
-    ASSERT_EQ(screen->FadeLevels().size(), 3u);
-    EXPECT_DOUBLE_EQ(screen->FadeLevels()[0], 0.8);
-    EXPECT_DOUBLE_EQ(screen->FadeLevels()[1], 0.5);
-    EXPECT_DOUBLE_EQ(screen->FadeLevels()[2], 0.2);
+    // The fade-in ends at 12.5 and the second fade starts in that same pump.
+    for (double time : {10.0, 10.5, 11.0, 12.5}) {
+        SequencedAction::HandleNextActions(time);
+    }
+    EXPECT_EQ(screen->FadeLevels(), (std::vector<double>{0.0, 0.25, 0.5, 1.0, 0.8}));
+    SequencedAction::HandleNextActions(13.0);
+    SequencedAction::HandleNextActions(13.5);
+    ASSERT_EQ(screen->FadeLevels().size(), 7u);
+    EXPECT_DOUBLE_EQ(screen->FadeLevels()[5], 0.5);
+    EXPECT_DOUBLE_EQ(screen->FadeLevels()[6], 0.2);
 }
 
 } // namespace

@@ -47,24 +47,14 @@ TEST(RandomGenerator, SameSeedSameNumbersAndAlwaysInRange)
     }
 }
 
-TEST(RandomNumber, RawZeroCountsAsTheMaximum)
+TEST(RandomNumber, RawZeroCountsAsTheMaximumAndEveryFormStaysWithinItsBounds)
 {
-    ScriptedRandom script({0, 32767, 16384});
+    ScriptedRandom script({0, 32767, 16384, 32767, 1, 32767});
     EXPECT_DOUBLE_EQ(RandomNumber(), 1.0);
     EXPECT_DOUBLE_EQ(RandomNumber(), 1.0);
     EXPECT_DOUBLE_EQ(RandomNumber(), 16384.0 / 32767.0);
-}
-
-TEST(RandomNumber, IntegerFormStaysWithinItsBoundsAtTheExtremes)
-{
-    ScriptedRandom script({32767, 1});
-    EXPECT_EQ(RandomNumber(3, 7), 7);  // 3 + 1.0 * 5 would be 8
+    EXPECT_EQ(RandomNumber(3, 7), 7); // 3 + 1.0 * 5 would be 8
     EXPECT_EQ(RandomNumber(3, 7), 3);
-}
-
-TEST(RandomNumber, RealFormScalesIntoTheRange)
-{
-    ScriptedRandom script({32767});
     EXPECT_DOUBLE_EQ(RandomNumber(2.0, 4.0), 4.0);
 }
 

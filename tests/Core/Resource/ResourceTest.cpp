@@ -35,35 +35,26 @@ TEST_F(ResourceSharingTest, HandlesOfOneBlockShareItAndReleaseItWithTheLastHandl
     EXPECT_EQ(second.GetInteger8Bit(), 1);
 
     {
-        Resource other(ResourceType::graphic, 1002);
+        // The same id of another type is another block.
+        resources.Add(ResourceType::animation, 1001, {2, 2});
+        Resource other(ResourceType::animation, 1001);
         EXPECT_EQ(Resource::SharedBlockCount(), 2);
+        EXPECT_EQ(other.Size(), 2);
     }
     EXPECT_EQ(Resource::SharedBlockCount(), 1);
+    EXPECT_EQ(resources.Library().ReleaseCount(), 1);
 }
 
-TEST_F(ResourceSharingTest, DestroyingTheLastHandleEmptiesTheTableAndALaterHandleLooksUpAgain)
+TEST_F(ResourceSharingTest, ALaterHandleLooksTheReleasedBlockUpAgain)
 {
     resources.Add(ResourceType::sound, 7, {9});
     {
         Resource handle(ResourceType::sound, 7);
     }
     EXPECT_EQ(Resource::SharedBlockCount(), 0);
-    EXPECT_EQ(resources.Library().ReleaseCount(), 1);
-
     Resource again(ResourceType::sound, 7);
     EXPECT_EQ(resources.Library().LookupCount(), 2);
     EXPECT_EQ(again.Size(), 1);
-}
-
-TEST_F(ResourceSharingTest, SameIdOfDifferentTypesAreDifferentBlocks)
-{
-    resources.Add(ResourceType::graphic, 5, {1});
-    resources.Add(ResourceType::animation, 5, {2, 2});
-    Resource graphic(ResourceType::graphic, 5);
-    Resource animation(ResourceType::animation, 5);
-    EXPECT_EQ(graphic.Size(), 1);
-    EXPECT_EQ(animation.Size(), 2);
-    EXPECT_NE(*graphic, *animation);
 }
 
 TEST_F(ResourceSharingTest, MissingBlockHasNoDataIsReportedOnceAndIsNotLookedUpAgainWhileHeld)

@@ -27,23 +27,17 @@ TEST(Letterbox, TallWindowGetsBarsAboveAndBelow)
     EXPECT_EQ(box.WindowToPicture(-5, 900), (Point2D{0, 479}));
 }
 
-TEST(Letterbox, SameSizeIsTheIdentity)
-{
-    const Letterbox box(640, 480, 640, 480);
-    for (const Point2D point : {Point2D{0, 0}, Point2D{13, 400}, Point2D{639, 479}}) {
-        EXPECT_EQ(box.WindowToPicture(point.x, point.y), point);
-        EXPECT_EQ(box.PictureToWindow(point), point);
-    }
-}
-
-TEST(Letterbox, EveryPicturePixelSurvivesTheRoundTripWhenEnlarged)
+TEST(Letterbox, EveryPicturePixelSurvivesTheRoundTrip)
 {
     for (const auto& [width, height] : {std::pair{1920, 1080}, std::pair{1024, 768}, std::pair{1366, 768},
-                                        std::pair{1280, 1024}, std::pair{641, 481}}) {
+                                        std::pair{1280, 1024}, std::pair{641, 481}, std::pair{640, 480}}) {
         const Letterbox box(width, height, 640, 480);
         for (int y = 0; y < 480; y += 7) {
             for (int x = 0; x < 640; x += 3) {
                 const Point2D window = box.PictureToWindow({x, y});
+                if (width == 640) {
+                    ASSERT_EQ(window, (Point2D{x, y})) << "the same size is the identity";
+                }
                 ASSERT_EQ(box.WindowToPicture(window.x, window.y), (Point2D{x, y})) << width << " x " << height;
             }
         }

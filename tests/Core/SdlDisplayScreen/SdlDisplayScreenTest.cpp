@@ -124,15 +124,12 @@ TEST_F(SdlDisplay, PaletteKeepsWhiteAtZeroAndBlackAtTheTop)
     screen->GetRGBQUADData(&quads);
     ASSERT_NE(quads, nullptr);
     const std::unique_ptr<DisplayScreen8Bit::RGBQuad[]> owned(quads);
-    EXPECT_EQ(quads[0].red, 255);
-    EXPECT_EQ(quads[0].green, 255);
-    EXPECT_EQ(quads[0].blue, 255);
-    EXPECT_EQ(quads[255].red, 0);
-    EXPECT_EQ(quads[255].green, 0);
-    EXPECT_EQ(quads[255].blue, 0);
-    EXPECT_EQ(quads[100].red, 100);
-    EXPECT_EQ(quads[100].green, 155);
-    EXPECT_EQ(quads[100].blue, 50);
+    const auto color = [quads](int index) {
+        return PaletteColor{quads[index].red, quads[index].green, quads[index].blue};
+    };
+    EXPECT_EQ(color(0), (PaletteColor{255, 255, 255}));
+    EXPECT_EQ(color(255), (PaletteColor{0, 0, 0}));
+    EXPECT_EQ(color(100), (PaletteColor{100, 155, 50}));
     EXPECT_EQ(screen->DisplayedColor(100), (PaletteColor{100, 155, 50}));
     EXPECT_EQ(screen->DisplayedColor(0), (PaletteColor{255, 255, 255}));
 }

@@ -59,22 +59,6 @@ TEST_F(Scheduler, DeletionActionWithoutATargetJustFinishes)
     EXPECT_EQ(SequencedAction::CurrentSequence(), nullptr);
 }
 
-TEST_F(Scheduler, DeletingTheOnlyActionOfAnotherSequenceRemovesThatSequenceAtTheEndOfThePump)
-{
-    SequencedAction::StartNewSequence();
-    SequencedAction* loop = Forever(journal, "loop");
-    SequencedAction::StartNewSequence();
-    Handler* keeper = SequencedAction::CurrentSequence();
-    new DeletionAction(loop);
-    Forever(journal, "keeper");
-    Pump(0.0);
-    EXPECT_THAT(journal.InvokedNames(), ElementsAre("loop", "keeper"));
-    EXPECT_EQ(SequencedAction::CurrentSequence(), keeper);
-    // The first sequence is gone: deleting the keeper's sequence leaves none.
-    delete keeper;
-    EXPECT_EQ(SequencedAction::CurrentSequence(), nullptr);
-}
-
 TEST_F(Scheduler, DestroyingAKeptSequenceDeletesItsActionsFrontFirstWithoutRunningThem)
 {
     SequencedAction::StartNewSequence();

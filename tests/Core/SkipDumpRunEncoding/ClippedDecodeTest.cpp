@@ -35,58 +35,34 @@ ClippedResult DecodeClipped(const Bytes& source, int hidden, int visibleCount, i
     return {rowSize, Bytes(start, start + std::max(visibleCount, 0)), guardsIntact};
 }
 
-TEST(SkipDumpRunClippedDecode, RunCrossingTheLeftEdgeShowsItsLastPixels)
+// Elements crossing the clip edges, each with the window it is decoded through.
+TEST(SkipDumpRunClippedDecode, ElementsCrossingTheEdgesShowOnlyTheirVisiblePart)
 {
-    // Run of 5 with 3 hidden: its last two pixels land in columns 0 and 1.
-    const Bytes source{5, 5, 7, 3, 8, 0};
-    const ClippedResult result = DecodeClipped(source, 3, 4);
-    EXPECT_EQ(result.rowSize, 6);
-    EXPECT_EQ(result.visible, (Bytes{7, 7, 8, untouched}));
-    EXPECT_TRUE(result.guardsIntact);
-}
-
-TEST(SkipDumpRunClippedDecode, SkipCrossingTheLeftEdgeMovesOnlyByItsVisiblePart)
-{
-    // Skip 10 with 6 hidden moves 4 columns; the dump then starts at column 4.
-    const Bytes source{2, 10, 4, 2, 1, 2, 0};
-    const ClippedResult result = DecodeClipped(source, 6, 7);
-    EXPECT_EQ(result.visible, (Bytes{untouched, untouched, untouched, untouched, 1, 2, untouched}));
-    EXPECT_TRUE(result.guardsIntact);
-}
-
-TEST(SkipDumpRunClippedDecode, DumpCrossingTheRightEdgeWritesOnlyTheVisiblePixels)
-{
-    // Two skipped columns, then a dump of 6 of which 2 are visible; all 8 bytes are consumed.
-    const Bytes source{2, 2, 4, 6, 1, 2, 3, 4, 5, 6, 3, 9, 0};
-    const ClippedResult result = DecodeClipped(source, 0, 4);
-    EXPECT_EQ(result.rowSize, 13);
-    EXPECT_EQ(result.visible, (Bytes{untouched, untouched, 1, 2}));
-    EXPECT_TRUE(result.guardsIntact);
-}
-
-TEST(SkipDumpRunClippedDecode, ElementReachingPastBothEdgesIsCutAtBoth)
-{
-    const Bytes dump{4, 8, 1, 2, 3, 4, 5, 6, 7, 8, 0};
-    EXPECT_EQ(DecodeClipped(dump, 2, 3).visible, (Bytes{3, 4, 5}));
-    const Bytes run{5, 200, 4, 0};
-    const ClippedResult result = DecodeClipped(run, 50, 10);
-    EXPECT_EQ(result.visible, Bytes(10, 4));
-    EXPECT_TRUE(result.guardsIntact);
-}
-
-TEST(SkipDumpRunClippedDecode, SingleDumpsAreHiddenOneAtATime)
-{
-    const Bytes source{3, 1, 3, 2, 3, 3, 3, 4, 0};
-    EXPECT_EQ(DecodeClipped(source, 1, 2).visible, (Bytes{2, 3}));
-    EXPECT_EQ(DecodeClipped(source, 1, 2, 77).visible, (Bytes{77, 77}));
-}
-
-TEST(SkipDumpRunClippedDecode, NothingVisibleWritesNothingButMeasuresTheRow)
-{
-    const Bytes source{5, 4, 1, 4, 3, 1, 2, 3, 0};
-    const ClippedResult result = DecodeClipped(source, 0, 0);
-    EXPECT_EQ(result.rowSize, 9);
-    EXPECT_TRUE(result.guardsIntact);
+    constexpr std::uint8_t u = untouched;
+    struct Case {
+        const char* what;
+        Bytes source;
+        int hidden;
+        int visibleCount;
+        Bytes visible;
+        int singleColor = -1;
+    };
+    const Case cases[] = {
+        {"run crossing the left edge shows its last pixels", {5, 5, 7, 3, 8, 0}, 3, 4, {7, 7, 8, u}},
+        {"skip crossing the left edge moves by its visible part", {2, 10, 4, 2, 1, 2, 0}, 6, 7, {u, u, u, u, 1, 2, u}},
+        {"dump crossing the right edge", {2, 2, 4, 6, 1, 2, 3, 4, 5, 6, 3, 9, 0}, 0, 4, {u, u, 1, 2}},
+        {"dump cut at both edges", {4, 8, 1, 2, 3, 4, 5, 6, 7, 8, 0}, 2, 3, {3, 4, 5}},
+        {"run cut at both edges", {5, 200, 4, 0}, 50, 10, Bytes(10, 4)},
+        {"single dumps hidden one at a time", {3, 1, 3, 2, 3, 3, 3, 4, 0}, 1, 2, {2, 3}},
+        {"single dumps in one colour", {3, 1, 3, 2, 3, 3, 3, 4, 0}, 1, 2, {77, 77}, 77},
+        {"nothing visible", {5, 4, 1, 4, 3, 1, 2, 3, 0}, 0, 0, {}},
+    };
+    for (const Case& c : cases) {
+        const ClippedResult result = DecodeClipped(c.source, c.hidden, c.visibleCount, c.singleColor);
+        EXPECT_EQ(result.rowSize, static_cast<int>(c.source.size())) << c.what;
+        EXPECT_EQ(result.visible, c.visible) << c.what;
+        EXPECT_TRUE(result.guardsIntact) << c.what;
+    }
 }
 
 // A random row of any elements, codes that do nothing included, covering at most width pixels.

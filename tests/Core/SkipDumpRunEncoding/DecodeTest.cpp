@@ -15,44 +15,32 @@ Bytes Row(int width) { return Bytes(static_cast<std::size_t>(width), untouched);
 
 TEST(SkipDumpRunDecode, DecodesEveryElementKindAndReportsTheRowSize)
 {
-    // skip 3, run of 4 x 7, dump 1 and 2, end; the last pixel is left as it was.
-    const Bytes source{2, 3, 5, 4, 7, 4, 2, 1, 2, 0, 0xAA};
-    Bytes destination = Row(10);
-    EXPECT_EQ(SkipDumpRunEncoding8Bit::Decode(source.data(), destination.data()), 10);
-    EXPECT_EQ(destination, (Bytes{untouched, untouched, untouched, 7, 7, 7, 7, 1, 2, untouched}));
-    EXPECT_EQ(SkipDumpRunEncoding8Bit::DecodeToNowhere(source.data()), 10);
-}
-
-TEST(SkipDumpRunDecode, SingleSkipsAndDumpsAndPassedOverCodes)
-{
-    // skip 1, dump one 9, code 9 (no effect), code 255 (no effect), dump one 8, end.
-    const Bytes source{1, 3, 9, 9, 255, 3, 8, 0};
-    Bytes destination = Row(4);
-    EXPECT_EQ(SkipDumpRunEncoding8Bit::Decode(source.data(), destination.data()), 8);
-    EXPECT_EQ(destination, (Bytes{untouched, 9, 8, untouched}));
-    EXPECT_EQ(SkipDumpRunEncoding8Bit::DecodeToNowhere(source.data()), 8);
-}
-
-TEST(SkipDumpRunDecode, EmptyRowAndEmptyElements)
-{
-    const Bytes endOnly{0, 5, 3, 1};
-    Bytes destination = Row(3);
-    EXPECT_EQ(SkipDumpRunEncoding8Bit::Decode(endOnly.data(), destination.data()), 1);
-    EXPECT_EQ(destination, Row(3));
-
-    // Zero-length skip, dump and run cover nothing, yet their bytes are consumed.
-    const Bytes zeroLength{2, 0, 4, 0, 5, 0, 6, 3, 1, 0};
-    EXPECT_EQ(SkipDumpRunEncoding8Bit::Decode(zeroLength.data(), destination.data()), 10);
-    EXPECT_EQ(destination, (Bytes{1, untouched, untouched}));
-    EXPECT_EQ(SkipDumpRunEncoding8Bit::DecodeToNowhere(zeroLength.data()), 10);
-}
-
-TEST(SkipDumpRunDecode, SingleColourWritesTheSilhouetteAndConsumesThePixelBytes)
-{
-    const Bytes source{3, 1, 1, 4, 2, 9, 9, 5, 2, 4, 0};
-    Bytes destination = Row(7);
-    EXPECT_EQ(SkipDumpRunEncoding8Bit::DecodeUsingSingleColor(source.data(), destination.data(), 42), 11);
-    EXPECT_EQ(destination, (Bytes{42, untouched, 42, 42, 42, 42, untouched}));
+    constexpr std::uint8_t u = untouched;
+    struct Case {
+        const char* what;
+        Bytes source;
+        int rowSize;
+        Bytes line;
+        int singleColor = -1;
+    };
+    const Case cases[] = {
+        // Bytes after the end code belong to the next row.
+        {"skip, run, dump, end", {2, 3, 5, 4, 7, 4, 2, 1, 2, 0, 0xAA}, 10, {u, u, u, 7, 7, 7, 7, 1, 2, u}},
+        {"single skip and dumps, codes without effect", {1, 3, 9, 9, 255, 3, 8, 0}, 8, {u, 9, 8, u}},
+        {"end code only", {0, 5, 3, 1}, 1, {u, u, u}},
+        {"zero-length elements consume their bytes", {2, 0, 4, 0, 5, 0, 6, 3, 1, 0}, 10, {1, u, u}},
+        {"one colour consumes the pixel bytes", {3, 1, 1, 4, 2, 9, 9, 5, 2, 4, 0}, 11, {42, u, 42, 42, 42, 42, u}, 42},
+    };
+    for (const Case& c : cases) {
+        Bytes destination = Row(static_cast<int>(c.line.size()));
+        const int rowSize = c.singleColor < 0
+            ? SkipDumpRunEncoding8Bit::Decode(c.source.data(), destination.data())
+            : SkipDumpRunEncoding8Bit::DecodeUsingSingleColor(c.source.data(), destination.data(),
+                                                              static_cast<std::uint8_t>(c.singleColor));
+        EXPECT_EQ(rowSize, c.rowSize) << c.what;
+        EXPECT_EQ(destination, c.line) << c.what;
+        EXPECT_EQ(SkipDumpRunEncoding8Bit::DecodeToNowhere(c.source.data()), c.rowSize) << c.what;
+    }
 }
 
 TEST(SkipDumpRunDecode, LongElementsUseTheFullByteCount)

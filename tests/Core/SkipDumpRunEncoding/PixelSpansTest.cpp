@@ -13,7 +13,7 @@ constexpr std::size_t guard = 32;
 
 // Every span length an element can have and beyond, at every alignment within 16 bytes: the
 // span's pixels are exactly right and the guard bytes on both sides are untouched.
-TEST(PixelSpans, CopyWritesExactlyTheSpanAtEveryLengthAndAlignment)
+TEST(PixelSpans, CopyAndFillWriteExactlyTheSpanAtEveryLengthAndAlignment)
 {
     Bytes source(600);
     for (std::size_t i = 0; i < source.size(); ++i) {
@@ -21,29 +21,18 @@ TEST(PixelSpans, CopyWritesExactlyTheSpanAtEveryLengthAndAlignment)
     }
     for (std::size_t count = 0; count <= 520; ++count) {
         for (std::size_t offset = 0; offset < 16; ++offset) {
-            Bytes destination(guard + offset + count + guard, untouched);
-            PixelSpans::Copy(destination.data() + guard + offset, source.data() + offset, count);
-            for (std::size_t i = 0; i < destination.size(); ++i) {
-                const bool inside = i >= guard + offset && i < guard + offset + count;
-                const std::uint8_t expected = inside ? source[i - guard] : untouched;
-                ASSERT_EQ(destination[i], expected) << "count " << count << " offset " << offset << " byte " << i;
-            }
-        }
-    }
-}
-
-TEST(PixelSpans, FillWritesExactlyTheSpanAtEveryLengthAndAlignment)
-{
-    for (std::size_t count = 0; count <= 520; ++count) {
-        for (std::size_t offset = 0; offset < 16; ++offset) {
             // Colours with the top bit set catch sign extension when the pattern is spread.
             const auto color = static_cast<std::uint8_t>(count % 2 == 0 ? 0x81 : 0x05);
-            Bytes destination(guard + offset + count + guard, untouched);
-            PixelSpans::Fill(destination.data() + guard + offset, color, count);
-            for (std::size_t i = 0; i < destination.size(); ++i) {
+            Bytes copied(guard + offset + count + guard, untouched);
+            Bytes filled = copied;
+            PixelSpans::Copy(copied.data() + guard + offset, source.data() + offset, count);
+            PixelSpans::Fill(filled.data() + guard + offset, color, count);
+            for (std::size_t i = 0; i < copied.size(); ++i) {
                 const bool inside = i >= guard + offset && i < guard + offset + count;
-                ASSERT_EQ(destination[i], inside ? color : untouched)
-                    << "count " << count << " offset " << offset << " byte " << i;
+                ASSERT_EQ(copied[i], inside ? source[i - guard] : untouched)
+                    << "copy of " << count << " at offset " << offset << " byte " << i;
+                ASSERT_EQ(filled[i], inside ? color : untouched)
+                    << "fill of " << count << " at offset " << offset << " byte " << i;
             }
         }
     }

@@ -1,6 +1,7 @@
 #include "Core/SequencedActions/SequencedAction.h"
 #include "Core/SpriteCursorAction/SpriteCursorAction.h"
 #include "Core/Sprites/Graphic8BitSprite.h"
+#include "tests/Support/Common/MarkerAction.h"
 #include "tests/Core/Sprites/SpriteTestBlocks.h"
 #include "tests/Core/Sprites/SpriteTestScreen.h"
 
@@ -48,8 +49,7 @@ TEST_F(SpriteCursor, FollowsThePlatformPointerFromTheStart)
     EXPECT_EQ(SpriteCursorAction::Position(), Point2D(5, 479));
     // It never finishes.
     SequencedAction::HandleNextActions(100.0);
-    EXPECT_EQ(SequencedAction::CurrentSequence() != nullptr, true);
-    EXPECT_NE(SpriteCursorAction::PointerSprite(), nullptr);
+    EXPECT_NE(SequencedAction::CurrentSequence(), nullptr);
 }
 
 TEST_F(SpriteCursor, ChangePositionLastsOnlyUntilTheNextPassWhileTracking)
@@ -84,18 +84,25 @@ TEST_F(SpriteCursor, MoveActionTravelsAtItsVelocityAndLandsOnTheEnd)
     EXPECT_EQ(SpriteCursorAction::Position(), Point2D(1, 2));
 }
 
-TEST_F(SpriteCursor, MoveActionRoundsHalvesAwayFromZero)
+TEST_F(SpriteCursor, MoveActionRoundsHalvesAwayFromZeroAndNoVelocityArrivesAtOnce)
 {
     SpriteCursorAction::DisableTracking();
     SpriteCursorAction::ChangePosition(Point2D(-3, 0));
     StartMoveSequence();
     new SpriteCursorAction::MoveAction(Point2D(0, -4), 10.0); // 5 pixels: 0.5 s
+    new SpriteCursorAction::MoveAction(Point2D(90, 90), 0.0);
+    new SpriteCursorAction::MoveAction(Point2D(10, 20), -50.0);
     SequencedAction::HandleNextActions(0.0);
     SequencedAction::HandleNextActions(0.25);
     // Half-way is (-1.5, -2): -1.5 rounds to -2.
     EXPECT_EQ(SpriteCursorAction::Position(), Point2D(-2, -2));
     SequencedAction::HandleNextActions(0.5);
     EXPECT_EQ(SpriteCursorAction::Position(), Point2D(0, -4));
+    SequencedAction::HandleNextActions(0.51);
+    EXPECT_EQ(SpriteCursorAction::Position(), Point2D(90, 90));
+    SequencedAction::HandleNextActions(0.52);
+    SequencedAction::HandleNextActions(0.53);
+    EXPECT_EQ(SpriteCursorAction::Position(), Point2D(10, 20));
 }
 
 TEST_F(SpriteCursor, MoveToWhereThePointerIsEndsOnTheSecondPass)
@@ -103,38 +110,14 @@ TEST_F(SpriteCursor, MoveToWhereThePointerIsEndsOnTheSecondPass)
     SpriteCursorAction::DisableTracking();
     SpriteCursorAction::ChangePosition(Point2D(50, 60));
     bool ended = false;
-    struct Marker : SequencedAction {
-        explicit Marker(bool& ended) : ended(ended) {}
-        void operator()() override
-        {
-            ended = true;
-            delete this;
-        }
-        bool& ended;
-    };
     StartMoveSequence();
     new SpriteCursorAction::MoveAction(Point2D(50, 60), 300.0);
-    new Marker(ended);
+    new MarkerAction(ended);
     SequencedAction::HandleNextActions(0.0);
     EXPECT_FALSE(ended);
     SequencedAction::HandleNextActions(0.0);
     EXPECT_TRUE(ended);
     EXPECT_EQ(SpriteCursorAction::Position(), Point2D(50, 60));
-}
-
-TEST_F(SpriteCursor, MoveWithoutAPositiveVelocityArrivesAtOnce)
-{
-    SpriteCursorAction::DisableTracking();
-    SpriteCursorAction::ChangePosition(Point2D(0, 0));
-    StartMoveSequence();
-    new SpriteCursorAction::MoveAction(Point2D(90, 90), 0.0);
-    new SpriteCursorAction::MoveAction(Point2D(10, 20), -50.0);
-    SequencedAction::HandleNextActions(0.0);
-    SequencedAction::HandleNextActions(0.01);
-    EXPECT_EQ(SpriteCursorAction::Position(), Point2D(90, 90));
-    SequencedAction::HandleNextActions(0.02);
-    SequencedAction::HandleNextActions(0.03);
-    EXPECT_EQ(SpriteCursorAction::Position(), Point2D(10, 20));
 }
 
 TEST_F(SpriteCursor, ChangeGraphicKeepsTheSamePictureAndShowsTheHiddenPointer)

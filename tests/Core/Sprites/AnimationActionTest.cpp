@@ -64,6 +64,9 @@ TEST_F(Animations, ShowsEachFrameAtItsTimeAndOffset)
 {
     AddAnimation(400, "4", 3);
     auto* action = Start(400);
+    // The script is read once at construction; the block is let go.
+    EXPECT_EQ(action->FramesLeft(), 3u);
+    EXPECT_EQ(Resource::SharedBlockCount(), 0);
     const std::size_t spritesBefore = Sprite::LiveSpriteCount();
 
     SequencedAction::HandleNextActions(8.0);
@@ -71,6 +74,10 @@ TEST_F(Animations, ShowsEachFrameAtItsTimeAndOffset)
     EXPECT_EQ(action->CurrentSprite()->Position(), Point2D(100, 200));
     EXPECT_EQ(action->CurrentSprite()->RenderingOrderPosition(), 5);
     EXPECT_EQ(Sprite::LiveSpriteCount(), spritesBefore + 1);
+    DisplayScreen8Bit::PrepareToRenderToOffscreenBuffer();
+    Sprite::RenderAll();
+    DisplayScreen8Bit::ShowOffscreenBuffer();
+    EXPECT_EQ(screen.Screen().VisiblePixel(101, 201), 10);
 
     SequencedAction::HandleNextActions(8.2);
     EXPECT_EQ(ShownFrame(action), 0);
@@ -87,18 +94,6 @@ TEST_F(Animations, ShowsEachFrameAtItsTimeAndOffset)
     SequencedAction::HandleNextActions(8.75);
     EXPECT_TRUE(finished);
     EXPECT_EQ(Sprite::LiveSpriteCount(), spritesBefore);
-}
-
-TEST_F(Animations, ShowsItsFramesOnTheScreen)
-{
-    AddAnimation(401, "2", 2);
-    Start(401, Point2D(30, 30));
-    SequencedAction::HandleNextActions(0.0);
-    DisplayScreen8Bit::PrepareToRenderToOffscreenBuffer();
-    Sprite::RenderAll();
-    DisplayScreen8Bit::ShowOffscreenBuffer();
-    EXPECT_EQ(screen.Screen().VisiblePixel(30, 30), 10);
-    EXPECT_EQ(screen.Screen().VisiblePixel(31, 31), 10);
 }
 
 TEST_F(Animations, LatePassSkipsFramesThatAreOver)
@@ -150,15 +145,6 @@ TEST_F(Animations, DeletingTheActionEarlyRemovesItsSprite)
     EXPECT_EQ(Sprite::LiveSpriteCount(), spritesBefore + 1);
     SequencedAction::RemoveAllActions();
     EXPECT_EQ(Sprite::LiveSpriteCount(), spritesBefore);
-}
-
-TEST_F(Animations, ReadsTheScriptOnceAndLetsTheBlockGo)
-{
-    AddAnimation(406, "12", 2);
-    auto* action = Start(406);
-    EXPECT_DOUBLE_EQ(action->FramePeriod(), 1.0 / 12.0);
-    EXPECT_EQ(action->FramesLeft(), 2u);
-    EXPECT_EQ(Resource::SharedBlockCount(), 0);
 }
 
 TEST_F(Animations, BrokenScriptsArePlayedAsEmptyAndReported)

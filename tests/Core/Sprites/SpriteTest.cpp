@@ -46,64 +46,28 @@ protected:
 
 using Names = std::vector<std::string>;
 
-TEST_F(SpriteOrder, LowerLayersFirstAndOlderFirstAmongEquals)
+TEST_F(SpriteOrder, LowerLayersFirstOlderFirstAmongEqualsHiddenAndDeletedSkipped)
 {
     auto pointer = Make("pointer", 16);
     auto firstTimer = Make("firstTimer", 6);
     auto occupant = Make("occupant", 1);
     auto secondTimer = Make("secondTimer", 6);
-    auto score = Make("score", 7);
+    auto thirdTimer = Make("thirdTimer", 6);
+    EXPECT_EQ(RenderedNames(), (Names{"occupant", "firstTimer", "secondTimer", "thirdTimer", "pointer"}));
 
-    EXPECT_EQ(RenderedNames(), (Names{"occupant", "firstTimer", "secondTimer", "score", "pointer"}));
-}
+    // A hidden sprite is skipped but keeps its place among its equals.
+    secondTimer->Hide();
+    EXPECT_FALSE(secondTimer->IsVisible());
+    EXPECT_EQ(RenderedNames(), (Names{"occupant", "firstTimer", "thirdTimer", "pointer"}));
+    secondTimer->Show();
+    EXPECT_EQ(RenderedNames(), (Names{"occupant", "firstTimer", "secondTimer", "thirdTimer", "pointer"}));
 
-TEST_F(SpriteOrder, DeletingOneOfEqualsKeepsTheOthersInOrder)
-{
-    auto a = Make("a", 4);
-    auto b = Make("b", 4);
-    auto c = Make("c", 4);
-    auto d = Make("d", 4);
-    b.reset();
-    EXPECT_EQ(RenderedNames(), (Names{"a", "c", "d"}));
-    d.reset();
-    a.reset();
-    EXPECT_EQ(RenderedNames(), (Names{"c"}));
-    // A newcomer of the same layer still goes on top of the survivor.
-    auto e = Make("e", 4);
-    EXPECT_EQ(RenderedNames(), (Names{"c", "e"}));
-}
-
-TEST_F(SpriteOrder, DeletedSpritesAreNoLongerDrawn)
-{
-    {
-        auto gone = Make("gone", 3);
-        auto alsoGone = Make("alsoGone", 9);
-    }
-    auto stays = Make("stays", 5);
-    EXPECT_EQ(RenderedNames(), (Names{"stays"}));
-}
-
-TEST_F(SpriteOrder, HiddenSpriteIsSkippedButKeepsItsPlace)
-{
-    auto below = Make("below", 2);
-    auto middle = Make("middle", 2);
-    auto above = Make("above", 2);
-    EXPECT_TRUE(middle->IsVisible());
-
-    middle->Hide();
-    EXPECT_FALSE(middle->IsVisible());
-    EXPECT_EQ(RenderedNames(), (Names{"below", "above"}));
-
-    middle->Show();
-    EXPECT_EQ(RenderedNames(), (Names{"below", "middle", "above"}));
-}
-
-TEST_F(SpriteOrder, KeepsPositionAndLayerItWasGiven)
-{
-    RecordingSprite sprite("s", 11, log);
-    sprite.ChangePosition(Point2D(-5, 470));
-    EXPECT_EQ(sprite.Position(), Point2D(-5, 470));
-    EXPECT_EQ(sprite.RenderingOrderPosition(), 11);
+    // Deleting some of the equals keeps the others in order; a newcomer goes on top of them.
+    firstTimer.reset();
+    thirdTimer.reset();
+    pointer.reset();
+    auto newcomer = Make("newcomer", 6);
+    EXPECT_EQ(RenderedNames(), (Names{"occupant", "secondTimer", "newcomer"}));
 }
 
 TEST_F(SpriteOrder, ActionsChangeTheSpriteWhenTheirTurnComes)

@@ -2,22 +2,9 @@
 
 #include "Core/SequencedActions/SequencedAction.h"
 #include "Core/SequencedActions/WaitAction.h"
+#include "tests/Support/Common/MarkerAction.h"
 
 namespace {
-
-// Sets a flag when it runs.
-class Marker : public SequencedAction {
-public:
-    explicit Marker(bool& reached) : reached(reached) {}
-    void operator()() override
-    {
-        reached = true;
-        delete this;
-    }
-
-private:
-    bool& reached;
-};
 
 class PausedScheduling : public ManualClockTest {
 protected:
@@ -34,7 +21,7 @@ TEST_F(PausedScheduling, APauseOfAnyLengthIsInvisibleToAWaitingAction)
     bool reached = false;
     SequencedAction::StartNewSequence();
     new WaitAction(0.5);
-    new Marker(reached);
+    new MarkerAction(reached);
 
     Pump();
     Advance(300);
