@@ -4,6 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
+// One occupant of a test position; grass and trees ignore the direction.
+struct Piece {
+    ObjectType what;
+    DirectionType facing;
+    int row;
+    int column;
+};
+
 // Every board test starts from an empty board with score, statistics and queue set up.
 class BoardTest : public ::testing::Test {
 protected:
@@ -11,13 +21,26 @@ protected:
 
     void SetUp() override { Board::NewEmptyGame(); }
 
-    // Resolves one eating phase and returns what it did.
-    static TurnDriver::TurnResult ResolveEating()
+    static void Place(const std::vector<Piece>& pieces)
+    {
+        for (const Piece& piece : pieces) {
+            if (piece.what == grass) {
+                Board::PlaceGrass(piece.row, piece.column);
+            } else if (piece.what == tree) {
+                Board::PlaceTree(piece.row, piece.column);
+            } else {
+                Board::PlaceAnimal(piece.what, piece.facing, piece.row, piece.column);
+            }
+        }
+    }
+
+    // Resolves one eating phase and returns how many eatings it made.
+    static int ResolveEating()
     {
         TurnDriver::TurnResult result{};
         Board::ResetScoringInformation();
         Board::ResolveEatingPhase(result);
-        return result;
+        return result.eatingsCount;
     }
 
     // A turn that changes nothing near the lots the test watches: a cloud on the bottom-right

@@ -5,179 +5,134 @@
 
 namespace {
 
-struct Pairing {
-    ObjectType predator;
-    ObjectType prey;
-    bool eats;
-};
+// Every animal against every kind of occupant directly in front of it: only the six kinds of
+// eating happen, and the eater moves into its prey's lot with a full timer.
+class WhoEatsWhom : public BoardTest, public ::testing::WithParamInterface<std::pair<ObjectType, ObjectType>> {};
 
-// Every animal against every kind of occupant directly in front of it.
-std::vector<Pairing> AllPairings()
+TEST_P(WhoEatsWhom, OnlyTheSixKindsOfEatingHappen)
 {
-    const auto eats = [](ObjectType predator, ObjectType prey) {
-        return (predator == swimmer && prey == grazer) || (predator == grazer && prey == cannibal) ||
-               (predator == grazer && prey == grass) || (predator == cannibal && prey == flyer) ||
-               (predator == cannibal && prey == cannibal) || (predator == flyer && prey == swimmer);
-    };
-    std::vector<Pairing> pairings;
+    const auto [predator, prey] = GetParam();
+    const bool eats = (predator == swimmer && prey == grazer) || (predator == grazer && prey == cannibal) ||
+                      (predator == grazer && prey == grass) || (predator == cannibal && prey == flyer) ||
+                      (predator == cannibal && prey == cannibal) || (predator == flyer && prey == swimmer);
+    Place({{predator, right, 2, 1}, {prey, right, 2, 2}});  // the prey faces away, towards an empty lot
+
+    EXPECT_EQ(ResolveEating(), eats ? 1 : 0);
+    if (eats) {
+        ExpectAnimal(2, 2, predator, right);
+        EXPECT_EQ(Board::StarvationTimeRemaining(2, 2), 25);
+        ExpectEmpty(2, 1);
+    } else {
+        ExpectAnimal(2, 1, predator, right);
+        EXPECT_EQ(Board::Object(2, 2), prey);
+    }
+}
+
+std::vector<std::pair<ObjectType, ObjectType>> AllPairings()
+{
+    std::vector<std::pair<ObjectType, ObjectType>> pairings;
     for (ObjectType predator : {flyer, swimmer, grazer, cannibal}) {
         for (ObjectType prey : {flyer, swimmer, grazer, cannibal, grass, tree}) {
-            pairings.push_back({predator, prey, eats(predator, prey)});
+            pairings.emplace_back(predator, prey);
         }
     }
     return pairings;
 }
 
-class WhoEatsWhom : public BoardTest, public ::testing::WithParamInterface<Pairing> {};
-
-TEST_P(WhoEatsWhom, OnlyTheSixKindsOfEatingHappen)
-{
-    const Pairing pairing = GetParam();
-    Board::PlaceAnimal(pairing.predator, right, 2, 1);
-    if (pairing.prey == grass) {
-        Board::PlaceGrass(2, 2);
-    } else if (pairing.prey == tree) {
-        Board::PlaceTree(2, 2);
-    } else {
-        Board::PlaceAnimal(pairing.prey, right, 2, 2);  // facing away, towards an empty lot
-    }
-
-    const auto result = ResolveEating();
-
-    if (pairing.eats) {
-        EXPECT_EQ(result.eatingsCount, 1);
-        ExpectAnimal(2, 2, pairing.predator, right);
-        EXPECT_EQ(Board::StarvationTimeRemaining(2, 2), 25);
-        EXPECT_EQ(Board::EatingsCount(2, 2), 1);
-        ExpectEmpty(2, 1);
-    } else {
-        EXPECT_EQ(result.eatingsCount, 0);
-        ExpectAnimal(2, 1, pairing.predator, right);
-        EXPECT_EQ(Board::Object(2, 2), pairing.prey);
-    }
-}
-
-std::string PairingName(const ::testing::TestParamInfo<Pairing>& info)
+std::string PairingName(const ::testing::TestParamInfo<std::pair<ObjectType, ObjectType>>& info)
 {
     static const char* const names[] = {"Flyer", "Swimmer", "Grazer", "Cannibal", "Grass", "Tree"};
-    return std::string(names[info.param.predator]) + "Before" + names[info.param.prey];
+    return std::string(names[info.param.first]) + "Before" + names[info.param.second];
 }
 
 INSTANTIATE_TEST_SUITE_P(AllAnimals, WhoEatsWhom, ::testing::ValuesIn(AllPairings()), PairingName);
 
-TEST_F(BoardTest, APredatorEatsOnlyWhatItFaces)
-{
-    Board::PlaceAnimal(swimmer, up, 2, 1);
-    Board::PlaceAnimal(grazer, up, 2, 2);
-    EXPECT_EQ(ResolveEating().eatingsCount, 0);
+// Positions in which nobody eats, each pinning one rule.
+struct Stalemate {
+    const char* name;
+    std::vector<Piece> pieces;
+    int floodedRow = -1;
+    int floodedColumn = -1;
+};
 
-    int row = -1;
-    int column = -1;
-    EXPECT_FALSE(Board::CanSwimmerEatGrazer(2, 1, row, column));
-    Board::TurnClockwise(2, 1);
-    ASSERT_TRUE(Board::CanSwimmerEatGrazer(2, 1, row, column));
-    EXPECT_EQ(row, 2);
-    EXPECT_EQ(column, 2);
+class NobodyEats : public BoardTest, public ::testing::WithParamInterface<Stalemate> {};
+
+TEST_P(NobodyEats, InThisPosition)
+{
+    Place(GetParam().pieces);
+    if (GetParam().floodedRow >= 0) {
+        Board::Flood(GetParam().floodedRow, GetParam().floodedColumn);
+    }
+    EXPECT_EQ(ResolveEating(), 0);
 }
 
-TEST_F(BoardTest, APredatorAtTheEdgeFacingOutwardsFindsNothing)
-{
-    Board::PlaceAnimal(cannibal, up, 0, 0);
-    Board::PlaceAnimal(flyer, left, 0, 1);
-    Board::PlaceAnimal(flyer, down, 4, 4);
-    Board::PlaceAnimal(swimmer, up, 0, 4);
-    EXPECT_EQ(ResolveEating().eatingsCount, 0);
-}
+const Stalemate stalemates[] = {
+    {"PreyBesideButNotInFront", {{swimmer, up, 2, 1}, {grazer, up, 2, 2}}},
+    {"FacingOffTheEdge", {{cannibal, up, 0, 0}, {flyer, left, 0, 1}, {flyer, down, 4, 4}, {swimmer, up, 0, 4}}},
+    {"TwoRivalsBesideOnePrey", {{grazer, up, 2, 2}, {swimmer, right, 2, 1}, {swimmer, up, 3, 2}}},
+    {"FlyersAtEqualDistanceAcrossRows", {{swimmer, left, 2, 2}, {flyer, down, 1, 2}, {flyer, up, 3, 2}}},
+    {"FlyersAtEqualDistanceAcrossColumns", {{swimmer, left, 2, 2}, {flyer, right, 2, 0}, {flyer, left, 2, 4}}},
+    {"FloodedSwimmerAlone", {{flyer, down, 0, 0}, {swimmer, left, 2, 0}}, 2, 0},
+    {"CannibalsFacingEachOther", {{cannibal, right, 2, 1}, {cannibal, left, 2, 2}}},
+    {"LineOfThreeCannibals", {{cannibal, right, 2, 0}, {cannibal, right, 2, 1}, {cannibal, right, 2, 2}}},
+    {"CannibalFacedByAnother", {{cannibal, right, 2, 1}, {cannibal, right, 2, 2}, {cannibal, down, 1, 1}}},
+    {"TwoCannibalsAroundOne", {{cannibal, up, 2, 2}, {cannibal, right, 2, 1}, {cannibal, left, 2, 3}}},
+};
 
-TEST_F(BoardTest, TwoPredatorsOfOneKindFacingOnePreyFromBesideItNeitherEats)
-{
-    Board::PlaceAnimal(grazer, up, 2, 2);
-    Board::PlaceAnimal(swimmer, right, 2, 1);
-    Board::PlaceAnimal(swimmer, up, 3, 2);
-    EXPECT_EQ(ResolveEating().eatingsCount, 0);
+INSTANTIATE_TEST_SUITE_P(Rules, NobodyEats, ::testing::ValuesIn(stalemates),
+                         [](const auto& info) { return std::string(info.param.name); });
 
-    // Without the rival the first swimmer eats.
-    Board::Reverse(3, 2);
-    EXPECT_EQ(ResolveEating().eatingsCount, 1);
-    ExpectAnimal(2, 2, swimmer, right);
-}
-
-TEST_F(BoardTest, APredatorOfAnotherKindDoesNotCompete)
+TEST_F(BoardTest, ARivalOfAnotherKindDoesNotCompete)
 {
-    Board::PlaceGrass(2, 2);
-    Board::PlaceAnimal(grazer, right, 2, 1);
-    Board::PlaceAnimal(flyer, left, 2, 3);
-    EXPECT_EQ(ResolveEating().eatingsCount, 1);
+    Place({{grass, up, 2, 2}, {grazer, right, 2, 1}, {flyer, left, 2, 3}});
+    EXPECT_EQ(ResolveEating(), 1);
     ExpectAnimal(2, 2, grazer, right);
 }
 
-TEST_F(BoardTest, TheNearerFlyerEatsAndAtEqualDistanceNeither)
+TEST_F(BoardTest, TheCannibalBehindEatsTheOneInFrontFacingAway)
 {
-    Board::PlaceAnimal(swimmer, left, 2, 2);
-    Board::PlaceAnimal(flyer, down, 0, 2);  // two lots above
-    Board::PlaceAnimal(flyer, up, 3, 2);    // one lot below
-    EXPECT_EQ(ResolveEating().eatingsCount, 1);
+    Place({{cannibal, right, 2, 1}, {cannibal, right, 2, 2}});
+    EXPECT_EQ(ResolveEating(), 1);
+    ExpectEmpty(2, 1);
+    ExpectAnimal(2, 2, cannibal, right);
+}
+
+TEST_F(BoardTest, TheNearerFlyerEats)
+{
+    Place({{swimmer, left, 2, 2}, {flyer, down, 0, 2}, {flyer, up, 3, 2}});
+    EXPECT_EQ(ResolveEating(), 1);
     ExpectAnimal(2, 2, flyer, up);
     ExpectAnimal(0, 2, flyer, down);
     ExpectEmpty(3, 2);
-
-    Board::NewEmptyGame();
-    Board::PlaceAnimal(swimmer, left, 2, 2);
-    Board::PlaceAnimal(flyer, down, 1, 2);
-    Board::PlaceAnimal(flyer, up, 3, 2);
-    EXPECT_EQ(ResolveEating().eatingsCount, 0);
-
-    Board::NewEmptyGame();
-    Board::PlaceAnimal(swimmer, left, 2, 2);
-    Board::PlaceAnimal(flyer, right, 2, 0);
-    Board::PlaceAnimal(flyer, left, 2, 4);
-    EXPECT_EQ(ResolveEating().eatingsCount, 0);
 }
 
 TEST_F(BoardTest, AFlyerFliesOverEverythingToAFarSwimmer)
 {
-    Board::PlaceAnimal(flyer, right, 1, 0);
-    Board::PlaceTree(1, 1);
-    Board::PlaceAnimal(cannibal, down, 1, 2);
-    Board::PlaceAnimal(swimmer, up, 1, 4);
+    Place({{flyer, right, 1, 0}, {tree, up, 1, 1}, {cannibal, down, 1, 2}, {swimmer, up, 1, 4}});
     int row = -1;
     int column = -1;
     ASSERT_TRUE(Board::CanFlyerEatSwimmer(1, 0, row, column));
     EXPECT_EQ(row, 1);
     EXPECT_EQ(column, 4);
-    EXPECT_EQ(ResolveEating().eatingsCount, 1);
+    EXPECT_EQ(ResolveEating(), 1);
     ExpectAnimal(1, 4, flyer, right);
 }
 
 TEST_F(BoardTest, AFlyerPassesAFloodedSwimmerForADryOneFarther)
 {
-    Board::PlaceAnimal(flyer, down, 0, 0);
-    Board::PlaceAnimal(swimmer, left, 1, 0);
+    Place({{flyer, down, 0, 0}, {swimmer, left, 1, 0}, {swimmer, left, 3, 0}});
     Board::Flood(1, 0);
-    Board::PlaceAnimal(swimmer, left, 3, 0);
-
-    EXPECT_EQ(ResolveEating().eatingsCount, 1);
+    EXPECT_EQ(ResolveEating(), 1);
     ExpectAnimal(3, 0, flyer, down);
     ExpectAnimal(1, 0, swimmer, left);
     EXPECT_TRUE(Board::IsFlooded(1, 0));
 }
 
-TEST_F(BoardTest, AFloodedSwimmerAloneIsNeverEaten)
-{
-    Board::PlaceAnimal(flyer, down, 0, 0);
-    Board::Flood(2, 0);
-    Board::PlaceAnimal(swimmer, left, 2, 0);
-    EXPECT_EQ(ResolveEating().eatingsCount, 0);
-    ExpectAnimal(2, 0, swimmer, left);
-}
-
 TEST_F(BoardTest, AFlyerPassesAContestedSwimmerAndTheRivalEatsNextPass)
 {
-    Board::PlaceAnimal(flyer, down, 0, 0);
-    Board::PlaceAnimal(swimmer, left, 1, 0);  // contested: a flyer on each side at distance 1
-    Board::PlaceAnimal(flyer, up, 2, 0);
-    Board::PlaceAnimal(swimmer, left, 3, 0);  // free for the top flyer at distance 3
-
+    // The near swimmer has a flyer on each side at distance 1; the far one is free for the top
+    // flyer at distance 3.
+    Place({{flyer, down, 0, 0}, {swimmer, left, 1, 0}, {flyer, up, 2, 0}, {swimmer, left, 3, 0}});
     int row = -1;
     int column = -1;
     ASSERT_TRUE(Board::CanFlyerEatSwimmer(0, 0, row, column));
@@ -185,66 +140,21 @@ TEST_F(BoardTest, AFlyerPassesAContestedSwimmerAndTheRivalEatsNextPass)
     EXPECT_FALSE(Board::CanFlyerEatSwimmer(2, 0, row, column));
 
     // Once the top flyer has left, the lower one has the near swimmer to itself.
-    EXPECT_EQ(ResolveEating().eatingsCount, 2);
+    EXPECT_EQ(ResolveEating(), 2);
     ExpectEmpty(0, 0);
     ExpectAnimal(1, 0, flyer, up);
     ExpectEmpty(2, 0);
     ExpectAnimal(3, 0, flyer, down);
 }
 
-TEST_F(BoardTest, ACompetitorBetweenFlyerAndFarSwimmerBlocksIt)
+TEST_F(BoardTest, ACompetitorNearerThanTheFlyerBlocksIt)
 {
     // The farther flyer's competition test reaches every offset up to its distance.
-    Board::PlaceAnimal(swimmer, up, 0, 4);
-    Board::PlaceAnimal(flyer, up, 3, 4);  // distance 3
-    Board::PlaceAnimal(flyer, right, 0, 2);  // distance 2
+    Place({{swimmer, up, 0, 4}, {flyer, up, 3, 4}, {flyer, right, 0, 2}});
     int row = -1;
     int column = -1;
     EXPECT_FALSE(Board::CanFlyerEatSwimmer(3, 4, row, column));
     EXPECT_TRUE(Board::CanFlyerEatSwimmer(0, 2, row, column));
-}
-
-TEST_F(BoardTest, TwoCannibalsFacingEachOtherNeverEat)
-{
-    Board::PlaceAnimal(cannibal, right, 2, 1);
-    Board::PlaceAnimal(cannibal, left, 2, 2);
-    EXPECT_EQ(ResolveEating().eatingsCount, 0);
-}
-
-TEST_F(BoardTest, TheCannibalBehindEatsTheOneInFrontFacingAway)
-{
-    Board::PlaceAnimal(cannibal, right, 2, 1);
-    Board::PlaceAnimal(cannibal, right, 2, 2);
-    EXPECT_EQ(ResolveEating().eatingsCount, 1);
-    ExpectEmpty(2, 1);
-    ExpectAnimal(2, 2, cannibal, right);
-}
-
-TEST_F(BoardTest, ALineOfThreeCannibalsFacingOneWayDoesNotEat)
-{
-    Board::PlaceAnimal(cannibal, right, 2, 0);
-    Board::PlaceAnimal(cannibal, right, 2, 1);
-    Board::PlaceAnimal(cannibal, right, 2, 2);
-    EXPECT_EQ(ResolveEating().eatingsCount, 0);
-}
-
-TEST_F(BoardTest, ACannibalFacedByAnotherCannibalDoesNotEat)
-{
-    Board::PlaceAnimal(cannibal, right, 2, 1);
-    Board::PlaceAnimal(cannibal, right, 2, 2);
-    Board::PlaceAnimal(cannibal, down, 1, 1);  // faces the would-be eater
-    EXPECT_EQ(ResolveEating().eatingsCount, 0);
-    ExpectAnimal(2, 1, cannibal, right);
-    ExpectAnimal(2, 2, cannibal, right);
-    ExpectAnimal(1, 1, cannibal, down);
-}
-
-TEST_F(BoardTest, TwoCannibalsFacingOneCannibalFromBothSidesNeitherEats)
-{
-    Board::PlaceAnimal(cannibal, up, 2, 2);
-    Board::PlaceAnimal(cannibal, right, 2, 1);
-    Board::PlaceAnimal(cannibal, left, 2, 3);
-    EXPECT_EQ(ResolveEating().eatingsCount, 0);
 }
 
 TEST_F(BoardTest, AllEatingsOfOneKindAreDecidedOnTheSameBoard)
@@ -252,11 +162,8 @@ TEST_F(BoardTest, AllEatingsOfOneKindAreDecidedOnTheSameBoard)
     // After the upper swimmer eats it faces the lower grazer, which the left swimmer already
     // faces. Decided together, both eat; decided one after the other, the lower grazer would
     // be contested and survive.
-    Board::PlaceAnimal(swimmer, down, 1, 1);
-    Board::PlaceAnimal(grazer, left, 2, 1);
-    Board::PlaceAnimal(swimmer, right, 3, 0);
-    Board::PlaceAnimal(grazer, left, 3, 1);
-    EXPECT_EQ(ResolveEating().eatingsCount, 2);
+    Place({{swimmer, down, 1, 1}, {grazer, left, 2, 1}, {swimmer, right, 3, 0}, {grazer, left, 3, 1}});
+    EXPECT_EQ(ResolveEating(), 2);
     ExpectAnimal(2, 1, swimmer, down);
     ExpectAnimal(3, 1, swimmer, right);
     ExpectEmpty(1, 1);
@@ -266,21 +173,16 @@ TEST_F(BoardTest, AllEatingsOfOneKindAreDecidedOnTheSameBoard)
 TEST_F(BoardTest, AnEatingRestartsThePassBeforeAnyFlyerEats)
 {
     // The swimmer eats first and moves out of the flyer's line.
-    Board::PlaceAnimal(flyer, down, 0, 1);
-    Board::PlaceAnimal(swimmer, right, 2, 1);
-    Board::PlaceAnimal(grazer, up, 2, 2);
-    EXPECT_EQ(ResolveEating().eatingsCount, 1);
+    Place({{flyer, down, 0, 1}, {swimmer, right, 2, 1}, {grazer, up, 2, 2}});
+    EXPECT_EQ(ResolveEating(), 1);
     ExpectAnimal(0, 1, flyer, down);
     ExpectAnimal(2, 2, swimmer, right);
 }
 
 TEST_F(BoardTest, APredatorThatMovedForwardEatsAgainInTheNextPass)
 {
-    Board::PlaceAnimal(grazer, right, 2, 0);
-    Board::PlaceGrass(2, 1);
-    Board::PlaceGrass(2, 2);
-    Board::PlaceAnimal(cannibal, up, 2, 3);
-    EXPECT_EQ(ResolveEating().eatingsCount, 3);
+    Place({{grazer, right, 2, 0}, {grass, up, 2, 1}, {grass, up, 2, 2}, {cannibal, up, 2, 3}});
+    EXPECT_EQ(ResolveEating(), 3);
     ExpectAnimal(2, 3, grazer, right);
     EXPECT_EQ(Board::EatingsCount(2, 3), 3);
     for (int column = 0; column < 3; ++column) {
@@ -291,9 +193,8 @@ TEST_F(BoardTest, APredatorThatMovedForwardEatsAgainInTheNextPass)
 TEST_F(BoardTest, APredatorLeavingAFloodLeavesTheFloodBehind)
 {
     Board::Flood(2, 1);
-    Board::PlaceAnimal(swimmer, right, 2, 1);
-    Board::PlaceAnimal(grazer, up, 2, 2);
-    EXPECT_EQ(ResolveEating().eatingsCount, 1);
+    Place({{swimmer, right, 2, 1}, {grazer, up, 2, 2}});
+    EXPECT_EQ(ResolveEating(), 1);
     ExpectEmpty(2, 1);
     EXPECT_TRUE(Board::IsFlooded(2, 1));
     ExpectAnimal(2, 2, swimmer, right);

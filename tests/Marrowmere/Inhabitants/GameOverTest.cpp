@@ -2,35 +2,15 @@
 
 namespace {
 
-class GameOverTest : public BoardTest {
-protected:
-    // One animal of each kind along the top row.
-    static void PlaceAllFourKinds()
-    {
-        Board::PlaceAnimal(flyer, up, 0, 0);
-        Board::PlaceAnimal(swimmer, up, 0, 1);
-        Board::PlaceAnimal(grazer, up, 0, 2);
-        Board::PlaceAnimal(cannibal, up, 0, 3);
-    }
-};
-
-TEST_F(GameOverTest, TheOpeningPositionGoesOn)
+TEST_F(BoardTest, TheOpeningPositionGoesOnWithEightAnimalsAndAnEmptyCentre)
 {
     Board::NewGame(7);
     EXPECT_FALSE(Board::IsGameOver());
-    EXPECT_FALSE(Board::AreMultipleSpeciesExtinct());
-    EXPECT_FALSE(Board::IsOverpopulated());
-    EXPECT_EQ(Board::IsOccupied(2, 2), false);
-    int animals = 0;
-    for (int row = 0; row < 5; ++row) {
-        for (int column = 0; column < 5; ++column) {
-            animals += Board::IsOccupiedByAnimal(row, column) ? 1 : 0;
-        }
-    }
-    EXPECT_EQ(animals, 8);
+    EXPECT_FALSE(Board::IsOccupied(2, 2));
+    EXPECT_EQ(__builtin_popcount(Board::LotsHoldingAnimals()), 8);
 }
 
-TEST_F(GameOverTest, OneMissingSpeciesEndsTheGame)
+TEST_F(BoardTest, OneMissingSpeciesEndsTheGameAndTwoAreReportedTogether)
 {
     const ObjectType kinds[] = {flyer, swimmer, grazer, cannibal};
     for (ObjectType missing : kinds) {
@@ -43,24 +23,20 @@ TEST_F(GameOverTest, OneMissingSpeciesEndsTheGame)
         }
         EXPECT_TRUE(Board::IsGameOver()) << "missing " << int{missing};
         EXPECT_FALSE(Board::AreMultipleSpeciesExtinct());
+        EXPECT_FALSE(Board::IsOverpopulated());
         EXPECT_EQ(Board::AreFlyersExtinct(), missing == flyer);
         EXPECT_EQ(Board::AreSwimmersExtinct(), missing == swimmer);
         EXPECT_EQ(Board::AreGrazersExtinct(), missing == grazer);
         EXPECT_EQ(Board::AreCannibalsExtinct(), missing == cannibal);
     }
-}
-
-TEST_F(GameOverTest, TwoMissingSpeciesAreReportedTogether)
-{
-    Board::PlaceAnimal(flyer, up, 0, 0);
-    Board::PlaceAnimal(swimmer, up, 0, 1);
-    EXPECT_TRUE(Board::IsGameOver());
+    Board::Kill(0, 0);  // grass keeps no species alive
     EXPECT_TRUE(Board::AreMultipleSpeciesExtinct());
 }
 
-TEST_F(GameOverTest, AFullBoardEndsTheGameEvenWithEveryAnimal)
+TEST_F(BoardTest, AFullBoardEndsTheGameEvenWithEveryAnimal)
 {
-    PlaceAllFourKinds();
+    Place({{flyer, up, 0, 0}, {swimmer, up, 0, 1}, {grazer, up, 0, 2}, {cannibal, up, 0, 3}});
+    EXPECT_FALSE(Board::IsGameOver());
     for (int row = 0; row < 5; ++row) {
         for (int column = 0; column < 5; ++column) {
             if (!Board::IsOccupied(row, column)) {
@@ -76,15 +52,6 @@ TEST_F(GameOverTest, AFullBoardEndsTheGameEvenWithEveryAnimal)
     Board::Flood(4, 4);
     EXPECT_FALSE(Board::IsOverpopulated());
     EXPECT_FALSE(Board::IsGameOver());
-}
-
-TEST_F(GameOverTest, GrassAndTreesDoNotKeepASpeciesAlive)
-{
-    PlaceAllFourKinds();
-    EXPECT_FALSE(Board::IsGameOver());
-    Board::Kill(0, 3);  // the cannibal becomes grass
-    EXPECT_TRUE(Board::AreCannibalsExtinct());
-    EXPECT_TRUE(Board::IsGameOver());
 }
 
 }  // namespace
