@@ -55,6 +55,11 @@ struct Stalemate {
     int floodedColumn = -1;
 };
 
+void PrintTo(const Stalemate& stalemate, std::ostream* out)
+{
+    *out << stalemate.name;
+}
+
 class NobodyEats : public BoardTest, public ::testing::WithParamInterface<Stalemate> {};
 
 TEST_P(NobodyEats, InThisPosition)
