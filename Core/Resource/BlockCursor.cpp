@@ -33,7 +33,7 @@ void BlockCursor::Reset()
 
 bool BlockCursor::Skip(int count)
 {
-    if (count < 0 ? -count > offset : count > Remaining()) {
+    if (count < 0 ? count < -offset : count > Remaining()) {
         Fail("a move of " + std::to_string(count) + " bytes leaves the block");
         return false;
     }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <limits>
 #include <sstream>
 
 #include "Core/Resource/BlockCursor.h"
@@ -103,6 +104,10 @@ TEST_F(TypedReadTest, UnterminatedRealAndMovesOutsideTheBlockFail)
     BlockCursor backwards(*block, block.Size(), testType, 1);
     EXPECT_FALSE(backwards.Skip(-1));
     EXPECT_TRUE(backwards.HasFailed());
+    // The most negative move cannot be negated; it must fail like any other.
+    BlockCursor farBackwards(*block, block.Size(), testType, 1);
+    EXPECT_FALSE(farBackwards.Skip(std::numeric_limits<int>::min()));
+    EXPECT_EQ(farBackwards.Offset(), 3);
 
     BlockCursor null(nullptr, 25, testType, 2);
     EXPECT_EQ(null.Size(), 0);
