@@ -53,8 +53,8 @@ Resource::Resource(std::uint32_t blockType, ResourceID blockID) : type(blockType
     ++entry->second.count;
 
     const void* token = entry->second.platformSpecificResource;
-    resource = platformSpecificsInstance->DereferencedPlatformSpecificResource(token);
     size = platformSpecificsInstance->GetPlatformSpecificResourceSize(type, id, token);
+    resource = platformSpecificsInstance->DereferencedPlatformSpecificResource(token);
     if (resource == nullptr || size < 0) {
         size = 0;
     }

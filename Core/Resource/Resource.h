@@ -36,8 +36,8 @@ public:
 
     // Installs the back end and takes ownership of it; a back end installed before is deleted.
     static void Initialize(PlatformSpecifics* backEnd);
-    // Deletes the back end and forgets the shared table. Handles still alive afterwards keep
-    // their (then dangling-free) pointers unused: their destructors do nothing.
+    // Deletes the back end and forgets the shared table. A handle still alive afterwards must
+    // not be read (its block may be gone); its destructor releases nothing.
     static void Finalize();
     static bool IsInitialized() { return platformSpecificsInstance != nullptr; }
     // Number of distinct (type, id) blocks held by live handles (for tests and diagnostics).

@@ -8,7 +8,7 @@
 const void* ZipResource::GetPlatformSpecificResource(std::uint32_t type, ResourceID id)
 {
     const std::string typeString = ResourceType::TypeString(type);
-    const std::string entryName = typeString + "/" + std::to_string(id);
+    const std::string entryName = ResourceLibraries::EntryName(type, id);
     m_pMemoryBlock = nullptr;
 
     const std::vector<std::uint8_t>* block = nullptr;
