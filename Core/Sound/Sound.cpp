@@ -6,6 +6,7 @@
 #include "Shell/Wave/CWave.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace {
@@ -156,8 +157,11 @@ void Sound::PlayAsynchronously(short resourceID, int priority, double level, dou
 
 void Sound::ChangeMasterLevel(double newLevel)
 {
-    masterLevel = newLevel;
-    SdlMixerSound::SetMasterVolume(MasterVolumeFor(newLevel));
+    // The level comes from a settings file that anyone can edit: keep it in its range, so
+    // that no volume computed from it leaves the range of an integer. Not a number counts as
+    // 0.0, as any other text that is not a number does.
+    masterLevel = std::isnan(newLevel) ? 0.0 : std::clamp(newLevel, 0.0, 1.0);
+    SdlMixerSound::SetMasterVolume(MasterVolumeFor(masterLevel));
 }
 
 // --- actions ---

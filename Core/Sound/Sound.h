@@ -79,7 +79,7 @@ public:
     // Plays a sound in a new sequence, which stays the current one: actions constructed
     // afterwards queue behind the sound.
     static void PlayAsynchronously(short resourceID, int priority, double level, double pan);
-    // Multiplies every later sound's level; 0.0 to 1.0.
+    // Multiplies every later sound's level; 0.0 to 1.0 (values outside are brought into that range).
     static void ChangeMasterLevel(double level);
     static double MasterLevel() { return masterLevel; }
     static bool IsMuted() { return isMuted; }

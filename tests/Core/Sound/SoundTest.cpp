@@ -2,6 +2,8 @@
 
 #include <SDL2/SDL_mixer.h>
 
+#include <cmath>
+
 namespace {
 
 class SoundTest : public SoundTestBase {
@@ -46,6 +48,17 @@ TEST_F(SoundTest, MasterLevelSetsTheMixVolumeAndScreenPositionThePan)
     EXPECT_EQ(Mix_MasterVolume(-1), SdlMixerSound::MixerGain(-38));
     Sound::ChangeMasterLevel(1.0);
     EXPECT_EQ(Mix_MasterVolume(-1), 128);
+
+    // A level edited out of its range in the settings is brought back into it.
+    Sound::ChangeMasterLevel(1e300);
+    EXPECT_EQ(Sound::MasterLevel(), 1.0);
+    EXPECT_EQ(VolumeFor(0.5, 1e300), -2000);
+    Sound::ChangeMasterLevel(-7.0);
+    EXPECT_EQ(Sound::MasterLevel(), 0.0);
+    Sound::ChangeMasterLevel(std::nan(""));
+    EXPECT_EQ(Sound::MasterLevel(), 0.0);
+    EXPECT_EQ(Mix_MasterVolume(-1), SdlMixerSound::MixerGain(-75));
+    Sound::ChangeMasterLevel(1.0);
 
     // The stereo position spans the screen.
     EXPECT_EQ(Sound::StereoPositionFor(0.0), 0.0);
