@@ -37,6 +37,11 @@ SdlDisplayScreen8Bit::~SdlDisplayScreen8Bit()
 
 bool SdlDisplayScreen8Bit::Reserve()
 {
+    // Reserved again for a screen of another size or underlay: the surfaces made for the old
+    // one would be drawn past, so they are made anew.
+    if (window != nullptr && !SurfacesFitTheScreen()) {
+        Release();
+    }
     if (!MakeSurfaces()) {
         Release();
         return false;
@@ -83,6 +88,13 @@ bool SdlDisplayScreen8Bit::MakeSurfaces()
     backBuffer.assign(size, 0);
     underlay.assign(DisplayScreen8Bit::HasUnderlay() ? size : 0, 0);
     return true;
+}
+
+bool SdlDisplayScreen8Bit::SurfacesFitTheScreen() const
+{
+    const int width = DisplayScreen8Bit::Width();
+    const std::size_t size = static_cast<std::size_t>(width) * static_cast<std::size_t>(DisplayScreen8Bit::Height());
+    return bytesPerRow == width && visible.size() == size && underlay.size() == (DisplayScreen8Bit::HasUnderlay() ? size : 0);
 }
 
 void SdlDisplayScreen8Bit::Release()

@@ -55,6 +55,8 @@ private:
     SdlDisplayScreen8Bit() = default;
 
     bool MakeSurfaces();
+    // True when the buffers have the reserved screen's size and its underlay.
+    bool SurfacesFitTheScreen() const;
     void UnlockSurfaces();
     // Turns the visible picture into pixels through the faded palette and presents them.
     void Present();
