@@ -52,8 +52,7 @@ void RankAnew(_tagHSHeader& header, _tagHSFileBlock (&blocks)[blockCount])
     header.nScores = realCount;
 }
 
-}  // namespace
-
+// The ranks of the blocks are a permutation of 1..10.
 bool AreRanksAPermutation(const _tagHSFileBlock (&blocks)[blockCount])
 {
     std::array<bool, blockCount + 1> isTaken{};
@@ -66,7 +65,8 @@ bool AreRanksAPermutation(const _tagHSFileBlock (&blocks)[blockCount])
     return true;
 }
 
-static bool AreScoresInRankOrder(const _tagHSFileBlock (&blocks)[blockCount])
+// The scores do not rise from one rank to the next; the ranks must be a permutation.
+bool AreScoresInRankOrder(const _tagHSFileBlock (&blocks)[blockCount])
 {
     std::array<const _tagHSFileBlock*, blockCount> byRank{};
     for (const _tagHSFileBlock& block : blocks) {
@@ -79,6 +79,8 @@ static bool AreScoresInRankOrder(const _tagHSFileBlock (&blocks)[blockCount])
     }
     return true;
 }
+
+}  // namespace
 
 void RepairScoreTable(_tagHSHeader& header, _tagHSFileBlock (&blocks)[blockCount])
 {
