@@ -1,14 +1,8 @@
-#include "Core/Graphic/Graphic8Bit.h"
-#include "Core/Resource/Resource.h"
+#include "Core/Resource/AnimationBlock.h"
+#include "Core/Resource/ResourceProblems.h"
 #include "Core/Sprites/Graphic8BitSprite.h"
 
 #include <cmath>
-#include <string>
-
-namespace {
-// Bytes of one frame: graphic id, x offset, y offset.
-constexpr int frameSize = 6;
-} // namespace
 
 Graphic8BitSprite::AnimationAction::AnimationAction(ResourceID resourceID, const Point2D& position,
                                                     int renderingOrderPosition)
@@ -21,36 +15,20 @@ Graphic8BitSprite::AnimationAction::~AnimationAction() = default;
 
 void Graphic8BitSprite::AnimationAction::ReadAnimation(ResourceID resourceID)
 {
-    // The whole script is read now; the block is let go when this function returns. A block
-    // that is missing or malformed is reported and plays as an animation without frames.
-    Resource span(ResourceType::animation, resourceID);
-    BlockCursor& cursor = span.Cursor();
-    const double frameRate = cursor.GetReal();
-    const int frameCount = cursor.GetInteger16Bit();
-    if (cursor.HasFailed() || !span.IsPresent()) {
+    // The whole script is read now and its block let go. A block that is missing or malformed
+    // has been reported by the reader and plays as an animation without frames.
+    AnimationBlock animation = AnimationBlock::Read(resourceID);
+    if (animation.IsEmpty()) {
         return;
     }
-    // A rate that is not a positive number would hold the first frame forever; one so large
-    // or so small that its period is not a positive number would break the frame timing.
-    const double period = 1.0 / frameRate;
-    if (!(frameRate > 0.0) || !(period > 0.0) || !std::isfinite(period)) {
-        cursor.Fail("the frame rate is not a positive number");
-        return;
-    }
-    if (frameCount < 0) {
-        cursor.Fail("the frame count " + std::to_string(frameCount) + " is negative");
-        return;
-    }
-    if (!cursor.Require(frameCount * frameSize, "the frames")) {
+    // A rate so small that its period is not a finite number would hold the first frame forever.
+    const double period = animation.FramePeriod();
+    if (!std::isfinite(period)) {
+        ResourceProblems::Report(ResourceType::animation, resourceID, "the frame rate is too small to play");
         return;
     }
     framePeriod = period;
-    for (int index = 0; index < frameCount; ++index) {
-        Frame frame;
-        frame.graphicResourceID = cursor.GetResourceID();
-        frame.offset = cursor.GetPoint2D16Bit();
-        frames.push_back(frame);
-    }
+    frames.assign(animation.frames.begin(), animation.frames.end());
 }
 
 void Graphic8BitSprite::AnimationAction::operator()()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Core/Point/Point2D.h"
+#include "Core/Resource/AnimationBlock.h"
 #include "Core/Resource/ResourceType.h"
 #include "Core/SequencedActions/SequencedAction.h"
 #include "Core/Sprites/Sprite.h"
@@ -57,10 +58,8 @@ private:
 // is gone. The action owns its sprite; deleting the action early removes the sprite at once.
 class Graphic8BitSprite::AnimationAction : public SequencedAction {
 public:
-    struct Frame {
-        ResourceID graphicResourceID = 0;
-        Point2D offset;
-    };
+    // A frame's GRF1 id and its offset from the initial position.
+    using Frame = AnimationBlock::Frame;
 
     AnimationAction(ResourceID resourceID, const Point2D& position, int renderingOrderPosition);
     ~AnimationAction() override;
@@ -70,7 +69,6 @@ public:
     // The sprite that shows the current frame; null before the first frame and for an
     // animation without frames.
     const Graphic8BitSprite* CurrentSprite() const { return sprite.get(); }
-    double FramePeriod() const { return framePeriod; }
     std::size_t FramesLeft() const { return frames.size(); }
 
 private:

@@ -157,6 +157,7 @@ TEST_F(Animations, BrokenScriptsArePlayedAsEmptyAndReported)
         {410, AnimationBlockBytes("0", {{firstFramePicture, 0, 0}})},                // would hold forever
         {411, AnimationBlockBytes("-5", {{firstFramePicture, 0, 0}})},
         {412, AnimationBlockBytes("fast", {{firstFramePicture, 0, 0}})},
+        {417, AnimationBlockBytes("1e-310", {{firstFramePicture, 0, 0}})},           // endless period
         {413, BlockBytes().Text("10").Integer16Bit(3).Integer16Bit(firstFramePicture).Bytes()}, // short
         {414, BlockBytes().Text("10").Integer16Bit(-1).Bytes()},
         {415, BlockBytes().Raw({'1', '0'}).Bytes()},                                     // no zero
