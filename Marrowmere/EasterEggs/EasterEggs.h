@@ -12,8 +12,9 @@ public:
     // toggle: each completion flips the mode; persistent: each completion switches it on.
     enum ActivationType { toggle = 0, persistent = 1 };
 
-    // The index of an egg in the list.
-    enum NameType { thistleCove = 0, harborLantern = 1, sevenKGrid = 2, twoFiftyDunes = 3 };
+    // The index of an egg in the list. Its type is fixed so that any int, also one that names
+    // no egg, is a valid value to ask IsActive about.
+    enum NameType : int { thistleCove = 0, harborLantern = 1, sevenKGrid = 2, twoFiftyDunes = 3 };
 
     // One secret word and the mode it switches.
     class Egg {
