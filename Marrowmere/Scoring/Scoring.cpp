@@ -1,6 +1,7 @@
 #include "Marrowmere/Scoring/Scoring.h"
 
 #include <algorithm>
+#include <bit>
 #include <climits>
 #include <cstdint>
 
@@ -11,16 +12,6 @@ namespace {
 constexpr std::uint32_t scoreMask = 0x5A3C96E1u;
 constexpr int scoreRotation = 13;
 
-constexpr std::uint32_t RotateLeft(std::uint32_t value, int bits)
-{
-    return (value << bits) | (value >> (32 - bits));
-}
-
-constexpr std::uint32_t RotateRight(std::uint32_t value, int bits)
-{
-    return (value >> bits) | (value << (32 - bits));
-}
-
 // Sums that cannot wrap: a score beyond the range of an int stays at the largest int.
 int SaturatingSum(int a, int b)
 {
@@ -30,7 +21,7 @@ int SaturatingSum(int a, int b)
 
 }  // namespace
 
-std::uint32_t Scoring::disguisedScore = RotateLeft(0u, scoreRotation) ^ scoreMask;
+std::uint32_t Scoring::disguisedScore = std::rotl(0u, scoreRotation) ^ scoreMask;
 Scoring::StatisticsType Scoring::statistics = {};
 
 void Scoring::SetUp()
@@ -46,12 +37,12 @@ void Scoring::TakeDown() {}
 
 int Scoring::Score()
 {
-    return static_cast<int>(RotateRight(disguisedScore ^ scoreMask, scoreRotation));
+    return static_cast<int>(std::rotr(disguisedScore ^ scoreMask, scoreRotation));
 }
 
 void Scoring::SetScore(int score)
 {
-    disguisedScore = RotateLeft(static_cast<std::uint32_t>(score), scoreRotation) ^ scoreMask;
+    disguisedScore = std::rotl(static_cast<std::uint32_t>(score), scoreRotation) ^ scoreMask;
 }
 
 Scoring::StatisticsType Scoring::Statistics()
