@@ -39,7 +39,6 @@ public:
     // Deletes the back end and forgets the shared table. A handle still alive afterwards must
     // not be read (its block may be gone); its destructor releases nothing.
     static void Finalize();
-    static bool IsInitialized() { return platformSpecificsInstance != nullptr; }
     // Number of distinct (type, id) blocks held by live handles (for tests and diagnostics).
     static int SharedBlockCount();
 
