@@ -2,9 +2,11 @@
 
 #include "Core/Math/RandomGenerator.h"
 
+#include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <locale.h>
 
 double Floor(double x)
 {
@@ -44,5 +46,11 @@ int RandomNumber(int minimum, int maximum)
 double StringToReal(const char* numberString, int& stringLength)
 {
     stringLength = static_cast<int>(std::strlen(numberString)) + 1;
-    return std::atof(numberString);
+    // Numbers in resource blocks always use a decimal point, while the user's locale (which the
+    // window toolkit switches to) may use a comma: parse in the "C" locale, as atof would there.
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    if (cLocale == static_cast<locale_t>(nullptr)) {
+        return std::strtod(numberString, nullptr);
+    }
+    return strtod_l(numberString, nullptr, cLocale);
 }

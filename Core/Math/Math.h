@@ -14,5 +14,6 @@ double RandomNumber(double minimum, double maximum);
 // An int from minimum to maximum inclusive.
 int RandomNumber(int minimum, int maximum);
 
-// The text's value as a double (as atof reads it); stringLength becomes the text's length + 1.
+// The text's value as a double (as atof reads it in the "C" locale, whatever the user's locale);
+// stringLength becomes the text's length + 1.
 double StringToReal(const char* numberString, int& stringLength);

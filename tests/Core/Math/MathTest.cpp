@@ -1,6 +1,7 @@
 #include "Core/Math/Math.h"
 #include "Core/Math/RandomGenerator.h"
 #include "Core/Platform/Endian.h"
+#include "tests/Support/Common/CommaDecimalLocale.h"
 
 #include <gtest/gtest.h>
 
@@ -87,6 +88,16 @@ TEST(MathHelpers, StringToRealReportsLengthPlusOne)
     EXPECT_EQ(length, 5);
     EXPECT_DOUBLE_EQ(StringToReal("", length), 0.0);
     EXPECT_EQ(length, 1);
+}
+
+TEST(MathHelpers, StringToRealReadsADecimalPointWhateverTheUsersLocale)
+{
+    ScopedCommaDecimalLocale commaLocale;
+    if (!commaLocale.IsActive()) {
+        GTEST_SKIP() << "no locale with a decimal comma can be made on this machine";
+    }
+    int length = 0;
+    EXPECT_DOUBLE_EQ(StringToReal("0.75", length), 0.75);
 }
 
 TEST(Endian, SwapsBigEndianValuesOnThisHost)
