@@ -1,25 +1,10 @@
 #include "Core/Resource/BlockCursor.h"
 
-#include <clocale>
-#include <cstdlib>
 #include <cstring>
-#include <locale.h>
 
+#include "Core/Math/Math.h"
 #include "Core/Platform/Endian.h"
 #include "Core/Resource/ResourceProblems.h"
-
-namespace {
-
-double ParseRealInCLocale(const char* text)
-{
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    if (cLocale == static_cast<locale_t>(nullptr)) {
-        return std::strtod(text, nullptr);
-    }
-    return strtod_l(text, nullptr, cLocale);
-}
-
-} // namespace
 
 BlockCursor::BlockCursor(const std::uint8_t* blockBegin, int blockSize, std::uint32_t blockType, ResourceID blockID)
     : begin(blockBegin), size(blockBegin == nullptr || blockSize < 0 ? 0 : blockSize), type(blockType), id(blockID)
@@ -115,7 +100,8 @@ double BlockCursor::GetReal()
         return 0.0;
     }
     const char* text = reinterpret_cast<const char*>(begin + offset);
-    const double value = ParseRealInCLocale(text);
+    int textLength = 0;
+    const double value = StringToReal(text, textLength);
     offset = static_cast<int>(static_cast<const std::uint8_t*>(terminator) - begin) + 1;
     return value;
 }

@@ -16,8 +16,16 @@ bool ReadWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>&
         errorNumber = errno != 0 ? errno : EIO;
         return false;
     }
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    if (file.bad()) {
+    // One read of the whole file: the libraries run to megabytes.
+    std::error_code sizeError;
+    const auto size = std::filesystem::file_size(path, sizeError);
+    if (sizeError) {
+        errorNumber = sizeError.value();
+        return false;
+    }
+    bytes.resize(static_cast<std::size_t>(size));
+    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (file.gcount() != static_cast<std::streamsize>(bytes.size())) {
         errorNumber = EIO;
         return false;
     }

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <limits>
 #include <sstream>
 
@@ -8,6 +7,7 @@
 #include "Core/Resource/Resource.h"
 #include "Core/Resource/ResourceProblems.h"
 #include "tests/Support/ResourceFixtures/BlockBytes.h"
+#include "tests/Support/Common/CommaDecimalLocale.h"
 #include "tests/Support/ResourceFixtures/InMemoryResourceLibrary.h"
 
 namespace {
@@ -67,14 +67,12 @@ TEST_F(TypedReadTest, RealIsReadAsTextAndThePointerPassesItsZero)
 
 TEST_F(TypedReadTest, RealIgnoresTheUsersDecimalComma)
 {
-    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
-    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
-        GTEST_SKIP() << "no German locale on this machine";
+    ScopedCommaDecimalLocale commaLocale;
+    if (!commaLocale.IsActive()) {
+        GTEST_SKIP() << "no locale with a decimal comma can be made on this machine";
     }
     Resource& block = Block(BlockBytes().Text("0.75"));
-    const double value = block.GetReal();
-    std::setlocale(LC_NUMERIC, previous.c_str());
-    EXPECT_EQ(value, 0.75);
+    EXPECT_EQ(block.GetReal(), 0.75);
 }
 
 TEST_F(TypedReadTest, ReadsPastTheEndReadNothingAndReportTheBlockOnce)
