@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <locale.h>
 
 double Floor(double x)
@@ -20,7 +21,18 @@ double Hypotenuse(double x, double y)
 
 int RoundToInteger(double x)
 {
-    return static_cast<int>(std::round(x));
+    // Values past the int range stop at its ends and NaN gives 0, instead of an undefined conversion.
+    if (std::isnan(x)) {
+        return 0;
+    }
+    const double rounded = std::round(x);
+    if (rounded >= static_cast<double>(std::numeric_limits<int>::max())) {
+        return std::numeric_limits<int>::max();
+    }
+    if (rounded <= static_cast<double>(std::numeric_limits<int>::min())) {
+        return std::numeric_limits<int>::min();
+    }
+    return static_cast<int>(rounded);
 }
 
 double RandomNumber()

@@ -4,7 +4,7 @@
 
 double Floor(double x);
 double Hypotenuse(double x, double y);
-// Nearest integer, halves away from zero: 2.5 gives 3, -2.5 gives -3.
+// Nearest integer, halves away from zero: 2.5 gives 3, -2.5 gives -3; kept within the int range.
 int RoundToInteger(double x);
 
 // A double in (0, 1]: the next raw random value divided by 32767, a raw 0 counting as 32767.

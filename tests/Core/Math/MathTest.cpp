@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -77,6 +79,9 @@ TEST(MathHelpers, RoundsHalvesAwayFromZero)
     EXPECT_EQ(RoundToInteger(-2.5), -3);
     EXPECT_EQ(RoundToInteger(2.49), 2);
     EXPECT_EQ(RoundToInteger(-0.4), 0);
+    EXPECT_EQ(RoundToInteger(1e300), std::numeric_limits<int>::max());
+    EXPECT_EQ(RoundToInteger(-1e300), std::numeric_limits<int>::min());
+    EXPECT_EQ(RoundToInteger(std::nan("")), 0);
     EXPECT_DOUBLE_EQ(Floor(-1.5), -2.0);
     EXPECT_DOUBLE_EQ(Hypotenuse(3.0, 4.0), 5.0);
 }
