@@ -2,8 +2,8 @@
 
 #include "Core/Math/Math.h"
 #include "Core/Resource/ResourceProblems.h"
-#include "Shell/SdlMixerSound/SdlMixerSound.h"
-#include "Shell/Wave/CWave.h"
+#include "Core/SdlMixerSound/SdlMixerSound.h"
+#include "Core/Wave/CWave.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 
 #include "Core/Resource/Resource.h"
 #include "Core/SequencedActions/SequencedAction.h"
-#include "Shell/SdlMixerSound/SoundBuffer.h"
+#include "Core/SdlMixerSound/SoundBuffer.h"
 
 // One playable sound: a RIFF WAVE block of type `snd ` in the sound library. The first start
 // request opens a channel (the whole sound decoded into a buffer of its own); the buffer then

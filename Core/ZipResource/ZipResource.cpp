@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "Core/ZipResource/ResourceLibraries.h"
-#include "Marrowmere/LibraryPool/LibraryPool.h"
 
 const void* ZipResource::GetPlatformSpecificResource(std::uint32_t type, ResourceID id)
 {
@@ -12,11 +11,11 @@ const void* ZipResource::GetPlatformSpecificResource(std::uint32_t type, Resourc
     m_pMemoryBlock = nullptr;
 
     const std::vector<std::uint8_t>* block = nullptr;
-    if (const char* libraryName = LibraryPool::GetNameForResType(typeString.c_str())) {
+    if (const char* libraryName = m_libraryDirectory.LibraryForType(typeString.c_str())) {
         block = ResourceLibraries::Find(libraryName, entryName);
     } else {
-        for (int index = 0; index < LibraryPool::GetSize() && block == nullptr; ++index) {
-            if (const char* pooledName = LibraryPool::GetElement(index)) {
+        for (int index = 0; index < m_libraryDirectory.FurtherLibraryCount() && block == nullptr; ++index) {
+            if (const char* pooledName = m_libraryDirectory.FurtherLibrary(index)) {
                 block = ResourceLibraries::Find(pooledName, entryName);
             }
         }

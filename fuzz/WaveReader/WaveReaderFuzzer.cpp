@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the wave reader as a sound block would reach it. The image is
 // copied into a heap block of exactly its size, so any read past its end is caught.
 
-#include "Shell/Wave/CWave.h"
+#include "Core/Wave/CWave.h"
 
 #include <climits>
 #include <cstddef>

@@ -8,6 +8,7 @@
 #include "Core/ZipResource/ResourceLibraries.h"
 #include "Core/ZipResource/ZipResource.h"
 #include "Marrowmere/LibraryPool/LibraryPool.h"
+#include "Marrowmere/LibraryPool/LibraryPoolDirectory.h"
 #include "tests/Support/ResourceFixtures/BlockBytes.h"
 #include "tests/Support/ResourceFixtures/ZipArchiveWriter.h"
 
@@ -32,7 +33,7 @@ protected:
         ASSERT_TRUE(ResourceLibraries::Load("extra_b", {folder.Path()}).loaded);
 
         LibraryPool::Initialize();
-        backEnd = new ZipResource;
+        backEnd = new ZipResource(directory);
         Resource::Initialize(backEnd);
     }
 
@@ -57,6 +58,7 @@ protected:
 
     TemporaryFolder folder;
     std::ostringstream problems;
+    LibraryPoolDirectory directory;
     ZipResource* backEnd = nullptr;
 };
 

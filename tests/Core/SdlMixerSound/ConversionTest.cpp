@@ -1,6 +1,6 @@
-#include "Shell/SdlMixerSound/WaveConversion.h"
+#include "Core/SdlMixerSound/WaveConversion.h"
 
-#include "Shell/Wave/CWave.h"
+#include "Core/Wave/CWave.h"
 #include "WaveImages.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "Shell/SdlMixerSound/SdlMixerSound.h"
+#include "Core/SdlMixerSound/SdlMixerSound.h"
 
-#include "Shell/SdlMixerSound/WaveConversion.h"
+#include "Core/SdlMixerSound/WaveConversion.h"
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>

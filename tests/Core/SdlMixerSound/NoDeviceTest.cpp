@@ -1,4 +1,4 @@
-#include "Shell/SdlMixerSound/SdlMixerSound.h"
+#include "Core/SdlMixerSound/SdlMixerSound.h"
 
 #include "WaveImages.h"
 

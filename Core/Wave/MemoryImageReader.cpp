@@ -1,4 +1,4 @@
-#include "Shell/Wave/MemoryImageReader.h"
+#include "Core/Wave/MemoryImageReader.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Shell/Wave/WaveFormat.h"
+#include "Core/Wave/WaveFormat.h"
 
 // Why the last operation of a CWave failed.
 enum CW_ERROR {

@@ -1,4 +1,4 @@
-#include "Shell/Wave/Wave.h"
+#include "Core/Wave/Wave.h"
 
 #include "WaveImages.h"
 

@@ -1,6 +1,6 @@
-#include "Shell/Wave/Wave.h"
+#include "Core/Wave/Wave.h"
 
-#include "Shell/Wave/MemoryImageReader.h"
+#include "Core/Wave/MemoryImageReader.h"
 
 #include <algorithm>
 #include <cstdlib>

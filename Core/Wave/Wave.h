@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Shell/Wave/WaveFormat.h"
+#include "Core/Wave/WaveFormat.h"
 
 // Reading a RIFF WAVE image held in memory. Each function returns 0 or one of these codes
 // (or readerChunkNotFound when a chunk the image needs is absent, or 1 for a missing reader).

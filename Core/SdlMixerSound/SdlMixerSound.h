@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Shell/SdlMixerSound/SoundBuffer.h"
-#include "Shell/Wave/CWave.h"
-#include "Shell/Wave/WaveFormat.h"
+#include "Core/SdlMixerSound/SoundBuffer.h"
+#include "Core/Wave/CWave.h"
+#include "Core/Wave/WaveFormat.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "SoundDeviceFixture.h"
 
-#include "Shell/Wave/CWave.h"
+#include "Core/Wave/CWave.h"
 #include "WaveImages.h"
 
 #include <SDL2/SDL_mixer.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Shell/Wave/WaveFormat.h"
+#include "Core/Wave/WaveFormat.h"
 
 #include <SDL2/SDL_audio.h>
 

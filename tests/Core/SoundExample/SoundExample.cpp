@@ -4,7 +4,7 @@
 #include "Core/Resource/ResourceType.h"
 #include "Core/SequencedActions/SequencedAction.h"
 #include "Core/Sound/Sound.h"
-#include "Shell/SdlMixerSound/SdlMixerSound.h"
+#include "Core/SdlMixerSound/SdlMixerSound.h"
 #include "WaveImages.h"
 #include "tests/Support/ResourceFixtures/InMemoryResourceLibrary.h"
 

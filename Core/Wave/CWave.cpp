@@ -1,6 +1,6 @@
-#include "Shell/Wave/CWave.h"
+#include "Core/Wave/CWave.h"
 
-#include "Shell/Wave/Wave.h"
+#include "Core/Wave/Wave.h"
 
 #include <cstdlib>
 

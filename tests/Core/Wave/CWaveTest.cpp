@@ -1,4 +1,4 @@
-#include "Shell/Wave/CWave.h"
+#include "Core/Wave/CWave.h"
 
 #include "WaveImages.h"
 

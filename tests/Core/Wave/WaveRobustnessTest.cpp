@@ -1,7 +1,7 @@
 // Wave images come from files a user can replace. Whatever the bytes, loading must never read
 // outside the image (the sanitizer build checks every access) and must either fail cleanly or
 // deliver samples that lie inside the image.
-#include "Shell/Wave/CWave.h"
+#include "Core/Wave/CWave.h"
 
 #include "WaveImages.h"
 

@@ -1,4 +1,4 @@
-#include "Shell/SdlMixerSound/WaveConversion.h"
+#include "Core/SdlMixerSound/WaveConversion.h"
 
 #include <SDL2/SDL_rwops.h>
 

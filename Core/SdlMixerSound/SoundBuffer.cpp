@@ -1,6 +1,6 @@
-#include "Shell/SdlMixerSound/SoundBuffer.h"
+#include "Core/SdlMixerSound/SoundBuffer.h"
 
-#include "Shell/SdlMixerSound/SdlMixerSound.h"
+#include "Core/SdlMixerSound/SdlMixerSound.h"
 
 #include <SDL2/SDL_mixer.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Shell/SdlMixerSound/SdlMixerSound.h"
+#include "Core/SdlMixerSound/SdlMixerSound.h"
 
 #include <gtest/gtest.h>
 
