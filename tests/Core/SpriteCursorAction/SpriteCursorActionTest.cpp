@@ -2,8 +2,7 @@
 #include "Core/SpriteCursorAction/SpriteCursorAction.h"
 #include "Core/Sprites/Graphic8BitSprite.h"
 #include "tests/Support/Common/MarkerAction.h"
-#include "tests/Core/Sprites/SpriteTestBlocks.h"
-#include "tests/Core/Sprites/SpriteTestScreen.h"
+#include "tests/Support/MemoryScreen/MemoryScreen.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +31,7 @@ protected:
     // A second sequence for the tutorial's moves, run after the cursor's own.
     void StartMoveSequence() { SequencedAction::StartNewSequence(); }
 
-    SpriteTestScreen screen;
+    MemoryScreen screen;
     SpriteCursorAction* cursor = nullptr;
 };
 
@@ -132,20 +131,6 @@ TEST_F(SpriteCursor, ChangeGraphicKeepsTheSamePictureAndShowsTheHiddenPointer)
 
     SpriteCursorAction::ChangeGraphic(deathPicture);
     EXPECT_EQ(sprite->GraphicResourceID(), deathPicture);
-}
-
-TEST_F(SpriteCursor, IsDrawnAboveEverythingAtThePointer)
-{
-    screen.PaintUnderlay(99);
-    Graphic8BitSprite occupant(deathPicture, Point2D(319, 239), 1);
-    SequencedAction::HandleNextActions(0.0);
-    DisplayScreen8Bit::PrepareToRenderToOffscreenBuffer();
-    Sprite::RenderAll();
-    DisplayScreen8Bit::ShowOffscreenBuffer();
-    EXPECT_EQ(screen.Screen().VisiblePixel(320, 240), 7);
-    EXPECT_EQ(screen.Screen().VisiblePixel(322, 242), 7);
-    EXPECT_EQ(screen.Screen().VisiblePixel(318, 238), 8);
-    EXPECT_EQ(screen.Screen().VisiblePixel(323, 242), 99);
 }
 
 TEST_F(SpriteCursor, StaticsAreSafeWithoutAPointerSprite)
