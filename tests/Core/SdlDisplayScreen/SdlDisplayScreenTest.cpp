@@ -207,20 +207,6 @@ TEST_F(SdlDisplay, PointerIsMappedThroughTheLetterboxAndClamped)
     }
 }
 
-TEST_F(SdlDisplay, ReservingAnotherScreenSizeMakesBuffersOfThatSize)
-{
-    resources.Add(ResourceType::screenDescription, 1001, ScreenDescriptionBlockBytes(800, 600, true));
-    ASSERT_TRUE(DisplayScreen8Bit::Reserve(1001));
-    DisplayScreen8Bit::PrepareToRenderToUnderlayBuffer();
-    DisplayScreen8Bit::PrepareToRenderToOffscreenBuffer();
-    EXPECT_EQ(DisplayScreen8Bit::OffscreenBufferBytesPerRow(), 800);
-    EXPECT_EQ(DisplayScreen8Bit::UnderlayBufferBytesPerRow(), 800);
-    std::uint8_t* data = nullptr;
-    screen->GetScreenData(&data);
-    ASSERT_NE(data, nullptr);
-    delete[] data;
-}
-
 TEST_F(SdlDisplay, ReleaseGivesTheWindowBackAndReserveTakesItAgain)
 {
     DisplayScreen8Bit::Release();
@@ -233,10 +219,18 @@ TEST_F(SdlDisplay, ReleaseGivesTheWindowBackAndReserveTakesItAgain)
     EXPECT_EQ(data, nullptr);
     EXPECT_EQ(DisplayScreen8Bit::CursorPosition(), Point2D{});
 
-    ASSERT_TRUE(DisplayScreen8Bit::Reserve(1000));
+    // Reserved again, at another screen size, the buffers have that size.
+    resources.Add(ResourceType::screenDescription, 1001, ScreenDescriptionBlockBytes(800, 600, true));
+    ASSERT_TRUE(DisplayScreen8Bit::Reserve(1001));
     EXPECT_NE(screen->Window(), nullptr);
+    DisplayScreen8Bit::PrepareToRenderToUnderlayBuffer();
     DisplayScreen8Bit::PrepareToRenderToOffscreenBuffer();
     EXPECT_NE(DisplayScreen8Bit::OffscreenBufferStart(), nullptr);
+    EXPECT_EQ(DisplayScreen8Bit::OffscreenBufferBytesPerRow(), 800);
+    EXPECT_EQ(DisplayScreen8Bit::UnderlayBufferBytesPerRow(), 800);
+    screen->GetScreenData(&data);
+    ASSERT_NE(data, nullptr);
+    delete[] data;
 }
 
 } // namespace

@@ -45,28 +45,6 @@ TEST_F(GraphicSprites, DrawsItsPictureAtPositionPlusThePicturesOwnPlacement)
               (std::vector<int>{2, 2, underlayColor, underlayColor, underlayColor}));
 }
 
-TEST_F(GraphicSprites, MovedHiddenAndDeletedSpritesNeedNoErasing)
-{
-    auto moving = std::make_unique<Graphic8BitSprite>(redSquare, Point2D(0, 0), 1);
-    Graphic8BitSprite hidden(blueWide, Point2D(200, 200), 1);
-    DrawFrame();
-    EXPECT_EQ(Pixel(0, 0), 1);
-    EXPECT_EQ(Pixel(200, 200), 3);
-
-    moving->ChangePosition(Point2D(300, 300));
-    hidden.Hide();
-    DrawFrame();
-    EXPECT_EQ(Pixel(0, 0), underlayColor);
-    EXPECT_EQ(Pixel(300, 300), 1);
-    EXPECT_EQ(Pixel(200, 200), underlayColor);
-
-    moving.reset();
-    hidden.Show();
-    DrawFrame();
-    EXPECT_EQ(Pixel(300, 300), underlayColor);
-    EXPECT_EQ(Pixel(200, 200), 3);
-}
-
 TEST_F(GraphicSprites, ChangeGraphicKeepsTheSamePictureAndTheActionSwapsWhenItRuns)
 {
     Graphic8BitSprite sprite(redSquare, Point2D(20, 20), 1);
