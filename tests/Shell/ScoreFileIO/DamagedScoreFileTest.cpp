@@ -41,6 +41,8 @@ TEST_F(DamagedScoreFile, DamagedTablesAreRepaired)
     FileImage tied;
     tied.Count(3).Entry(0, "Late", 500, "C1").Entry(1, "Early", 500, "C2").Entry(2, "Top", 800, "C3");
     tied.Rank(0, 3).Rank(1, 2).Rank(2, 1).Rank(3, 3); // rank 3 twice, rank 4 missing
+    FileImage tiedAtTop; // a count that forces ranking anew; the stored ranks 1 and 2 decide the tie
+    tiedAtTop.Count(-1).Entry(0, "Second", 500, "C1").Entry(1, "First", 500, "C2").Rank(0, 2).Rank(1, 1);
     FileImage outOfOrder; // a valid permutation whose tenth place outscores the rest
     outOfOrder.Count(2).Entry(9, "Big", 5000, "C1").Entry(0, "Small", 10, "C2");
     const std::vector<std::string> three = {"Ann", "Bo", "Cy"}, threeAndDee = {"Ann", "Dee", "Bo", "Cy"};
@@ -55,6 +57,7 @@ TEST_F(DamagedScoreFile, DamagedTablesAreRepaired)
          ThreeEntries().Count(-3).Entry(0, "NoCode", 5000, "").Entry(2, "", 4000, "ZZZZZ-ZZZZ").Entry(3, "Minus", -7, "YYYYY-YYYY"),
          three, threeAndDee},
         {"equal scores keep their stored order", tied, {"Top", "Early", "Late"}, {"Top", "Dee", "Early", "Late"}},
+        {"equal scores keep their stored ranks", tiedAtTop, {"First", "Second"}, {"Dee", "First", "Second"}},
         {"scores out of rank order", outOfOrder, {"Big", "Small"}, {"Big", "Dee", "Small"}},
     };
     for (const Case& c : cases) {
