@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <optional>
 #include <random>
 #include <vector>
 
