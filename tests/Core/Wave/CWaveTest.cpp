@@ -63,6 +63,13 @@ TEST(CWave, LoadsAPcmWaveWithItsFormatAndExactSamples)
     EXPECT_EQ(std::memcmp(wave.GetWaveData(), someSamples.data(), someSamples.size()), 0);
 }
 
+TEST(CWave, AnEmptyDataChunkLoadsWithoutSamples)
+{
+    CWave wave;
+    ASSERT_TRUE(Load(wave, PcmWave(1, 8000, 8, {})).loaded);
+    EXPECT_EQ(wave.GetWaveSize(), 0u);
+}
+
 TEST(CWave, FindsTheChunksInEitherOrderAndSkipsOthers)
 {
     const Bytes oddChunk = {9, 9, 9};
