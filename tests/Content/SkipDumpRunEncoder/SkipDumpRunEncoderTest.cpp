@@ -5,6 +5,7 @@
 
 #include <random>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -17,43 +18,35 @@ Bytes EncodeRow(const Bytes& row, std::uint8_t transparent)
     return encoded;
 }
 
-TEST(SkipDumpRunEncoder, PicksCompactElementsAndLeavesTrailingTransparencyOut)
+Bytes Joined(std::initializer_list<Bytes> parts)
 {
-    constexpr std::uint8_t t = 0;
-    EXPECT_EQ(EncodeRow({t, t, t, 7, 7, 7, 7, 1, 2, t}, t), (Bytes{2, 3, 4, 6, 7, 7, 7, 7, 1, 2, 0}));
-    EXPECT_EQ(EncodeRow({t, 9, t, t}, t), (Bytes{1, 3, 9, 0}));
-    EXPECT_EQ(EncodeRow({t, t, t}, t), (Bytes{0}));
-    EXPECT_EQ(EncodeRow({}, t), (Bytes{0}));
-    // Two equal pixels inside a dump are cheaper than a run.
-    EXPECT_EQ(EncodeRow({1, 1, 2}, t), (Bytes{4, 3, 1, 1, 2, 0}));
+    Bytes joined;
+    for (const Bytes& part : parts) {
+        joined.insert(joined.end(), part.begin(), part.end());
+    }
+    return joined;
 }
 
-TEST(SkipDumpRunEncoder, OneColouredStretchesAreRunsAndMixedOnesStayWholeDumps)
+// The encoder picks the most compact elements: runs from three equal pixels on (but 31 equal
+// pixels stay inside a dump of several colours, 32 split it), no trailing skip, and elements
+// longer than one byte can count split.
+TEST(SkipDumpRunEncoder, PicksCompactElements)
 {
     constexpr std::uint8_t t = 0;
-    // A stretch of one colour is a run from three pixels on; two are a dump.
-    EXPECT_EQ(EncodeRow({t, 6, 6, 6, t, 8, 8}, t), (Bytes{1, 5, 3, 6, 1, 4, 2, 8, 8, 0}));
-
-    // Inside a stretch of several colours, 31 equal pixels stay inside one dump ...
-    Bytes mixed{3};
-    mixed.insert(mixed.end(), 31, 7);
-    mixed.push_back(4);
-    Bytes expected{4, 33, 3};
-    expected.insert(expected.end(), 31, 7);
-    expected.insert(expected.end(), {4, 0});
-    EXPECT_EQ(EncodeRow(mixed, t), expected);
-
-    // ... and 32 split it into dump, run, dump.
-    mixed.insert(mixed.begin() + 1, 7);
-    EXPECT_EQ(EncodeRow(mixed, t), (Bytes{3, 3, 5, 32, 7, 3, 4, 0}));
-}
-
-TEST(SkipDumpRunEncoder, SplitsElementsLongerThanOneByteCanCount)
-{
-    Bytes row(300, 0);
-    row.resize(700, 5);
-    const Bytes encoded = EncodeRow(row, 0);
-    EXPECT_EQ(encoded, (Bytes{2, 255, 2, 45, 5, 255, 5, 5, 145, 5, 0}));
+    const std::pair<Bytes, Bytes> rows[] = {
+        {{t, t, t, 7, 7, 7, 7, 1, 2, t}, {2, 3, 4, 6, 7, 7, 7, 7, 1, 2, 0}},
+        {{t, 9, t, t}, {1, 3, 9, 0}},
+        {{t, t, t}, {0}},
+        {{}, {0}},
+        {{1, 1, 2}, {4, 3, 1, 1, 2, 0}},
+        {{t, 6, 6, 6, t, 8, 8}, {1, 5, 3, 6, 1, 4, 2, 8, 8, 0}},
+        {Joined({{3}, Bytes(31, 7), {4}}), Joined({{4, 33, 3}, Bytes(31, 7), {4, 0}})},
+        {Joined({{3}, Bytes(32, 7), {4}}), {3, 3, 5, 32, 7, 3, 4, 0}},
+        {Joined({Bytes(300, t), Bytes(400, 5)}), {2, 255, 2, 45, 5, 255, 5, 5, 145, 5, 0}},
+    };
+    for (const auto& [row, encoded] : rows) {
+        EXPECT_EQ(EncodeRow(row, t), encoded) << testing::PrintToString(row);
+    }
 }
 
 // Decodes a row into a line prefilled with the transparent index, as a drawing would show it.

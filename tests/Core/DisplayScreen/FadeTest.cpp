@@ -3,6 +3,8 @@
 #include "Core/SequencedActions/SequencedAction.h"
 #include "Core/Timer/Timer.h"
 
+#include <functional>
+
 namespace {
 
 class Fades : public MemoryScreenFixture {
@@ -24,48 +26,31 @@ protected:
     long clockReading = 0;
 };
 
-TEST_F(Fades, BlockingFadesOfNoOrNegativeDurationMakeJustTheEndCalls)
-{
-    // A negative duration ends at once instead of spinning forever.
-    for (double duration : {0.0, -1.0}) {
-        screen->ForgetCalls();
-        DisplayScreen8Bit::FadeOut(duration);
-        EXPECT_EQ(screen->FadeLevels(), (std::vector<double>{1.0, 0.0})) << duration;
-        screen->ForgetCalls();
-        DisplayScreen8Bit::FadeIn(duration);
-        EXPECT_EQ(screen->FadeLevels(), (std::vector<double>{0.0, 1.0})) << duration;
-    }
-}
-
-TEST_F(Fades, BlockingFadeOutStepsDownWithTheClockAndEndsOnZero)
+// A blocking fade steps through the levels the clock gives it (here a clock that moves on with
+// every reading) and ends exactly on its end level; no or a negative duration makes just the
+// two end calls instead of spinning forever.
+TEST_F(Fades, BlockingFadesFollowTheClockFromStartToEndLevel)
 {
     UseSteppingClock(100);
-    DisplayScreen8Bit::FadeOut(0.5);
-    const std::vector<double>& levels = screen->FadeLevels();
-    ASSERT_GE(levels.size(), 4u);
-    EXPECT_EQ(levels.front(), 1.0);
-    EXPECT_EQ(levels.back(), 0.0);
-    for (std::size_t i = 1; i + 1 < levels.size(); ++i) {
-        EXPECT_GT(levels[i], 0.0);
-        EXPECT_LT(levels[i], levels[i - 1]);
-    }
-    // Each reading of the clock is 0.1 s later: a fifth of the fade.
-    for (std::size_t i = 2; i + 1 < levels.size(); ++i) {
-        EXPECT_NEAR(levels[i - 1] - levels[i], 0.2, 1e-9);
-    }
-}
-
-TEST_F(Fades, BlockingFadeInStepsUpWithTheClockAndEndsOnOne)
-{
-    UseSteppingClock(250);
-    DisplayScreen8Bit::FadeIn(1.0);
-    const std::vector<double>& levels = screen->FadeLevels();
-    ASSERT_GE(levels.size(), 3u);
-    EXPECT_EQ(levels.front(), 0.0);
-    EXPECT_EQ(levels.back(), 1.0);
-    for (std::size_t i = 1; i + 1 < levels.size(); ++i) {
-        EXPECT_LT(levels[i], 1.0);
-        EXPECT_GT(levels[i], levels[i - 1]);
+    const auto fadeOut = [](double duration) { DisplayScreen8Bit::FadeOut(duration); };
+    const auto fadeIn = [](double duration) { DisplayScreen8Bit::FadeIn(duration); };
+    struct Case {
+        std::function<void(double)> fade;
+        double duration;
+        std::vector<double> levels;
+    };
+    const Case cases[] = {
+        {fadeOut, 0.0, {1.0, 0.0}}, {fadeOut, -1.0, {1.0, 0.0}}, {fadeIn, 0.0, {0.0, 1.0}}, {fadeIn, -1.0, {0.0, 1.0}},
+        {fadeOut, 0.45, {1.0, 7 / 9.0, 5 / 9.0, 3 / 9.0, 1 / 9.0, 0.0}}, {fadeIn, 0.35, {0.0, 2 / 7.0, 4 / 7.0, 6 / 7.0, 1.0}},
+    };
+    for (const Case& c : cases) {
+        screen->ForgetCalls();
+        c.fade(c.duration);
+        const std::vector<double>& levels = screen->FadeLevels();
+        ASSERT_EQ(levels.size(), c.levels.size()) << c.duration;
+        for (std::size_t i = 0; i < levels.size(); ++i) {
+            EXPECT_NEAR(levels[i], c.levels[i], 1e-9) << c.duration << " level " << i;
+        }
     }
 }
 

@@ -88,29 +88,6 @@ TEST_F(GraphicRender, RandomPlacementsAreClippedPixelExactlyAtEveryEdge)
     }
 }
 
-TEST_F(GraphicRender, EraseLeavesTheSilhouetteAndKeepsSkipsUntouched)
-{
-    AddGraphic(1001, Image{4, 1, {transparent, 5, 6, transparent}}, 0, 0, 44);
-    Graphic8Bit(1001).Render({2, 3}, Graphic8Bit::erase, Graphic8Bit::offscreen);
-    EXPECT_EQ((std::vector<int>{Offscreen(2, 3), Offscreen(3, 3), Offscreen(4, 3), Offscreen(5, 3)}),
-              (std::vector<int>{background, 44, 44, background}));
-}
-
-TEST_F(GraphicRender, ZeroSizedGraphicsDrawAndInvalidateNothing)
-{
-    AddGraphic(1001, Image{0, 5, {}});
-    AddGraphic(1002, Image{5, 0, {}});
-    const auto before = screen->OffscreenBuffer();
-    for (ResourceID id : {ResourceID{1001}, ResourceID{1002}}) {
-        const Graphic8Bit graphic(id);
-        EXPECT_TRUE(graphic.IsValid());
-        graphic.Render({1, 1}, Graphic8Bit::dontErase, Graphic8Bit::offscreen);
-    }
-    EXPECT_EQ(screen->OffscreenBuffer(), before);
-    EXPECT_TRUE(screen->OffscreenInvalidations().empty());
-    EXPECT_TRUE(reports.str().empty());
-}
-
 TEST_F(GraphicRender, RenderToUnderlayDrawsAtTheGraphicsOwnPlacement)
 {
     AddGraphic(1001, Image{2, 2, {3, 4, 5, 6}}, 10, 6);

@@ -2,6 +2,8 @@
 
 #include "GraphicTestScreen.h"
 
+#include <optional>
+
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -9,26 +11,29 @@ using Bytes = std::vector<std::uint8_t>;
 class MalformedGraphic : public GraphicTestScreen {
 protected:
     // Makes the graphic from the given block and checks it behaves as empty and was reported.
-    void ExpectEmpty(const Bytes& block, const char* what)
+    void ExpectEmpty(const std::optional<Bytes>& block, const char* what)
     {
         SCOPED_TRACE(what);
         ResourceProblems::Forget();
         reports.str("");
-        resources.Add(ResourceType::graphic, 1500, block);
+        const ResourceID id = nextID++;
+        if (block) {
+            resources.Add(ResourceType::graphic, id, *block);
+        }
         const auto before = screen->OffscreenBuffer();
         {
-            const Graphic8Bit graphic(1500);
+            const Graphic8Bit graphic(id);
             EXPECT_FALSE(graphic.IsValid());
-            EXPECT_EQ(graphic.Width(), 0);
-            EXPECT_EQ(graphic.Height(), 0);
+            EXPECT_TRUE(graphic.Bounds().IsEmpty());
             graphic.Render({0, 0}, Graphic8Bit::dontErase, Graphic8Bit::offscreen);
             graphic.Render({0, 0}, Graphic8Bit::erase, Graphic8Bit::offscreen);
         }
         EXPECT_EQ(screen->OffscreenBuffer(), before);
         EXPECT_TRUE(screen->OffscreenInvalidations().empty());
-        EXPECT_TRUE(ResourceProblems::HasBeenReported(ResourceType::graphic, 1500));
-        EXPECT_NE(reports.str().find("GRF1 1500"), std::string::npos) << reports.str();
+        EXPECT_TRUE(ResourceProblems::HasBeenReported(ResourceType::graphic, id));
+        EXPECT_NE(reports.str().find("GRF1 " + std::to_string(id)), std::string::npos) << reports.str();
     }
+    ResourceID nextID = 1500;
 };
 
 TEST_F(MalformedGraphic, BrokenBlocksBehaveAsEmpty)
@@ -40,16 +45,7 @@ TEST_F(MalformedGraphic, BrokenBlocksBehaveAsEmpty)
     ExpectEmpty(GraphicBlockBytes(0, 0, 3, 1, 0, {4, 3, 1, 2}), "dump runs past the block");
     ExpectEmpty(GraphicBlockBytes(0, 0, 3, 3, 0, {0, 0, 1, 2}), "fewer rows than the height");
     ExpectEmpty(GraphicBlockBytes(0, 0, 300, 1, 0, {2, 200, 2, 200, 0}), "skips past the width");
-}
-
-TEST_F(MalformedGraphic, MissingBlockBehavesAsEmpty)
-{
-    const Graphic8Bit graphic(1600);
-    EXPECT_FALSE(graphic.IsValid());
-    EXPECT_TRUE(graphic.Bounds().IsEmpty());
-    graphic.Render({0, 0}, Graphic8Bit::dontErase, Graphic8Bit::offscreen);
-    EXPECT_TRUE(screen->OffscreenInvalidations().empty());
-    EXPECT_TRUE(ResourceProblems::HasBeenReported(ResourceType::graphic, 1600));
+    ExpectEmpty(std::nullopt, "missing block");
 }
 
 TEST_F(MalformedGraphic, IsReportedOnceHoweverOftenItIsMade)

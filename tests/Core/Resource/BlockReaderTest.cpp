@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sstream>
+#include <string>
 
 #include "Core/Resource/AnimationBlock.h"
 #include "Core/Resource/ColorTableBlock.h"
@@ -48,34 +50,6 @@ TEST_F(BlockReaderTest, AnimationFramesFollowTheRateText)
     EXPECT_FALSE(Reported(ResourceType::animation, 2002));
 }
 
-TEST_F(BlockReaderTest, MalformedAnimationsReadAsEmptyAndAreReported)
-{
-    std::vector<std::uint8_t> countBeyondBytes = AnimationBlockBytes("10", {{1, 0, 0}, {2, 0, 0}});
-    countBeyondBytes[4] = 3; // frame count 3, bytes for 2
-    const std::vector<std::vector<std::uint8_t>> blocks = {
-        countBeyondBytes,
-        BlockBytes().Text("10").Integer16Bit(0x7FFF),             // huge count
-        BlockBytes().Text("10").Integer16Bit(-1),                 // negative count
-        BlockBytes().Raw({'1', '0'}),                             // rate text without its zero
-        BlockBytes().Text("0").Integer16Bit(1).Integer16Bit(1).Integer16Bit(0).Integer16Bit(0), // rate 0
-        BlockBytes().Text("-5").Integer16Bit(0),                  // negative rate
-        BlockBytes().Text("10").Integer8Bit(0),                   // count cut short
-        {},                                                       // empty block
-    };
-    for (std::size_t index = 0; index < blocks.size(); ++index) {
-        const auto id = static_cast<ResourceID>(3000 + index);
-        resources.Add(ResourceType::animation, id, blocks[index]);
-        const AnimationBlock animation = AnimationBlock::Read(id);
-        EXPECT_TRUE(animation.IsEmpty()) << "block " << index;
-        EXPECT_EQ(animation.FramePeriod(), 0.0) << "block " << index;
-        EXPECT_TRUE(Reported(ResourceType::animation, id)) << "block " << index;
-    }
-    // A missing block reads as empty and holds nothing afterwards.
-    EXPECT_TRUE(AnimationBlock::Read(999).IsEmpty());
-    EXPECT_TRUE(Reported(ResourceType::animation, 999));
-    EXPECT_EQ(Resource::SharedBlockCount(), 0);
-}
-
 TEST_F(BlockReaderTest, IdleEventsAreParsedInOrder)
 {
     resources.Add(ResourceType::idleEvents, 1001,
@@ -89,26 +63,6 @@ TEST_F(BlockReaderTest, IdleEventsAreParsedInOrder)
     EXPECT_EQ(table.events[1].animationID, 2002);
     EXPECT_EQ(table.events[1].chanceOfOccurring, 1.0);
     EXPECT_FALSE(Reported(ResourceType::idleEvents, 1001));
-}
-
-TEST_F(BlockReaderTest, MalformedIdleEventTablesReadAsEmptyAndAreReported)
-{
-    std::vector<std::uint8_t> unterminated = IdleEventsBlockBytes({{2001, "5", "1", "0.5"}});
-    unterminated.pop_back(); // the last text loses its zero
-    const std::vector<std::vector<std::uint8_t>> blocks = {
-        unterminated,
-        BlockBytes().Integer16Bit(0x7FFF).Integer16Bit(1).Text("1").Text("1").Text("1"), // huge count
-        BlockBytes().Integer16Bit(-2),                                                   // negative count
-        BlockBytes().Integer16Bit(2).Integer16Bit(1).Text("1").Text("1").Text("1").Integer16Bit(2).Text("1"),
-        BlockBytes().Integer16Bit(1).Integer16Bit(1).Text("nan").Text("1").Text("1"),
-        BlockBytes().Integer8Bit(1),
-    };
-    for (std::size_t index = 0; index < blocks.size(); ++index) {
-        const auto id = static_cast<ResourceID>(1100 + index);
-        resources.Add(ResourceType::idleEvents, id, blocks[index]);
-        EXPECT_TRUE(IdleEventsBlock::Read(id).IsEmpty()) << "block " << index;
-        EXPECT_TRUE(Reported(ResourceType::idleEvents, id)) << "block " << index;
-    }
 }
 
 TEST_F(BlockReaderTest, ColorTableOf256EntriesKeepsTheLowByteOfEachComponent)
@@ -130,45 +84,17 @@ TEST_F(BlockReaderTest, ColorTableOf256EntriesKeepsTheLowByteOfEachComponent)
     EXPECT_EQ(table.entries[0].green, 255);
 }
 
-TEST_F(BlockReaderTest, MalformedColorTablesReadAsEmpty)
-{
-    std::vector<std::uint8_t> short256 = ColorTableBlockBytes(std::vector<ColorBytes>(256));
-    short256.resize(short256.size() - 1);
-    const std::vector<std::vector<std::uint8_t>> blocks = {
-        short256,
-        BlockBytes().Integer32Bit(0).Integer16Bit(0).Integer16Bit(-1),
-        BlockBytes().Integer32Bit(0).Integer16Bit(0),
-        BlockBytes().Integer32Bit(0).Integer16Bit(0).Integer16Bit(0x7FFF).Integer16Bit(0),
-    };
-    for (std::size_t index = 0; index < blocks.size(); ++index) {
-        const auto id = static_cast<ResourceID>(1200 + index);
-        resources.Add(ResourceType::colorLookupTable, id, blocks[index]);
-        EXPECT_TRUE(ColorTableBlock::Read(id).IsEmpty()) << "block " << index;
-        EXPECT_TRUE(Reported(ResourceType::colorLookupTable, id)) << "block " << index;
-    }
-}
-
 TEST_F(BlockReaderTest, ScreenDescriptionReadsSizeAndEitherUnderlayByte)
 {
     resources.Add(ResourceType::screenDescription, 1000, ScreenDescriptionBlockBytes(640, 480, true));
     resources.Add(ResourceType::screenDescription, 1001, BlockBytes().Integer16Bit(320).Integer16Bit(200).Raw({0x01, 0x00}));
     resources.Add(ResourceType::screenDescription, 1002, ScreenDescriptionBlockBytes(640, 480, false));
-    resources.Add(ResourceType::screenDescription, 1003, BlockBytes().Integer16Bit(640).Integer16Bit(480).Integer8Bit(1));
-    resources.Add(ResourceType::screenDescription, 1004, ScreenDescriptionBlockBytes(-640, 480, true));
 
     const ScreenDescriptionBlock screen = ScreenDescriptionBlock::Read(1000);
     EXPECT_TRUE(screen.isValid && screen.hasUnderlay);
     EXPECT_EQ(Point2D(screen.width, screen.height), Point2D(640, 480));
     EXPECT_TRUE(ScreenDescriptionBlock::Read(1001).hasUnderlay);
     EXPECT_FALSE(ScreenDescriptionBlock::Read(1002).hasUnderlay);
-
-    for (ResourceID id : {1003, 1004}) {
-        const ScreenDescriptionBlock bad = ScreenDescriptionBlock::Read(id);
-        EXPECT_FALSE(bad.isValid);
-        EXPECT_EQ(bad.width, 0);
-        EXPECT_FALSE(bad.hasUnderlay);
-        EXPECT_TRUE(Reported(ResourceType::screenDescription, id));
-    }
 }
 
 TEST_F(BlockReaderTest, GraphicHeaderPointsAtTheRowsInsideTheBlock)
@@ -184,23 +110,79 @@ TEST_F(BlockReaderTest, GraphicHeaderPointsAtTheRowsInsideTheBlock)
     EXPECT_EQ(header.imageSize, 5);
 }
 
-TEST_F(BlockReaderTest, MalformedGraphicHeadersReadAsEmpty)
+// Every malformed block reads as empty and is reported; an animation holds nothing afterwards.
+TEST_F(BlockReaderTest, MalformedBlocksReadAsEmptyAndAreReported)
 {
-    const std::vector<std::vector<std::uint8_t>> blocks = {
-        BlockBytes().Integer16Bit(0).Integer16Bit(0).Integer16Bit(4).Integer16Bit(4), // truncated header
-        GraphicBlockBytes(0, 0, -1, 1, 0, {0}),
-        GraphicBlockBytes(0, 0, 1, 3, 0, {0, 0}), // three rows in two bytes
-        {},
+    using Blocks = std::vector<std::vector<std::uint8_t>>;
+    std::vector<std::uint8_t> countBeyondBytes = AnimationBlockBytes("10", {{1, 0, 0}, {2, 0, 0}});
+    countBeyondBytes[4] = 3; // frame count 3, bytes for 2
+    std::vector<std::uint8_t> unterminated = IdleEventsBlockBytes({{2001, "5", "1", "0.5"}});
+    unterminated.pop_back(); // the last text loses its zero
+    std::vector<std::uint8_t> short256 = ColorTableBlockBytes(std::vector<ColorBytes>(256));
+    short256.resize(short256.size() - 1);
+    const auto animationIsEmpty = [](ResourceID id) {
+        const AnimationBlock animation = AnimationBlock::Read(id);
+        return animation.IsEmpty() && animation.FramePeriod() == 0.0;
     };
-    for (std::size_t index = 0; index < blocks.size(); ++index) {
-        const auto id = static_cast<ResourceID>(1300 + index);
-        resources.Add(ResourceType::graphic, id, blocks[index]);
+    const auto graphicIsEmpty = [](ResourceID id) {
         Resource resource(ResourceType::graphic, id);
         const GraphicBlockHeader header = GraphicBlockHeader::Parse(resource.Cursor());
-        EXPECT_FALSE(header.isValid) << "block " << index;
-        EXPECT_EQ(header.width + header.height + header.imageSize, 0) << "block " << index;
-        EXPECT_TRUE(Reported(ResourceType::graphic, id)) << "block " << index;
+        return !header.isValid && header.width + header.height + header.imageSize == 0;
+    };
+    const auto screenIsEmpty = [](ResourceID id) {
+        const ScreenDescriptionBlock screen = ScreenDescriptionBlock::Read(id);
+        return !screen.isValid && screen.width == 0 && !screen.hasUnderlay;
+    };
+    struct Kind {
+        std::uint32_t type;
+        std::function<bool(ResourceID)> readsEmpty;
+        Blocks blocks;
+    };
+    const Kind kinds[] = {
+        {ResourceType::animation, animationIsEmpty, {
+            countBeyondBytes,
+            BlockBytes().Text("10").Integer16Bit(0x7FFF),             // huge count
+            BlockBytes().Text("10").Integer16Bit(-1),                 // negative count
+            BlockBytes().Raw({'1', '0'}),                             // rate text without its zero
+            BlockBytes().Text("0").Integer16Bit(1).Integer16Bit(1).Integer16Bit(0).Integer16Bit(0), // rate 0
+            BlockBytes().Text("-5").Integer16Bit(0),                  // negative rate
+            BlockBytes().Text("10").Integer8Bit(0),                   // count cut short
+            {}}},
+        {ResourceType::idleEvents, [](ResourceID id) { return IdleEventsBlock::Read(id).IsEmpty(); }, {
+            unterminated,
+            BlockBytes().Integer16Bit(0x7FFF).Integer16Bit(1).Text("1").Text("1").Text("1"), // huge count
+            BlockBytes().Integer16Bit(-2),                                                   // negative count
+            BlockBytes().Integer16Bit(2).Integer16Bit(1).Text("1").Text("1").Text("1").Integer16Bit(2).Text("1"),
+            BlockBytes().Integer16Bit(1).Integer16Bit(1).Text("nan").Text("1").Text("1"),
+            BlockBytes().Integer8Bit(1)}},
+        {ResourceType::colorLookupTable, [](ResourceID id) { return ColorTableBlock::Read(id).IsEmpty(); }, {
+            short256,
+            BlockBytes().Integer32Bit(0).Integer16Bit(0).Integer16Bit(-1),
+            BlockBytes().Integer32Bit(0).Integer16Bit(0),
+            BlockBytes().Integer32Bit(0).Integer16Bit(0).Integer16Bit(0x7FFF).Integer16Bit(0)}},
+        {ResourceType::graphic, graphicIsEmpty, {
+            BlockBytes().Integer16Bit(0).Integer16Bit(0).Integer16Bit(4).Integer16Bit(4), // truncated header
+            GraphicBlockBytes(0, 0, -1, 1, 0, {0}),
+            GraphicBlockBytes(0, 0, 1, 3, 0, {0, 0}), // three rows in two bytes
+            {}}},
+        {ResourceType::screenDescription, screenIsEmpty, {
+            BlockBytes().Integer16Bit(640).Integer16Bit(480).Integer8Bit(1),
+            ScreenDescriptionBlockBytes(-640, 480, true)}},
+    };
+    for (const Kind& kind : kinds) {
+        ResourceID id = 3000;
+        for (const auto& block : kind.blocks) {
+            SCOPED_TRACE(ResourceType::TypeString(kind.type) + " " + std::to_string(id));
+            resources.Add(kind.type, id, block);
+            EXPECT_TRUE(kind.readsEmpty(id));
+            EXPECT_TRUE(Reported(kind.type, id));
+            ++id;
+        }
+        // A missing block as well.
+        EXPECT_TRUE(kind.readsEmpty(999));
+        EXPECT_TRUE(Reported(kind.type, 999));
     }
+    EXPECT_EQ(Resource::SharedBlockCount(), 0);
 }
 
 } // namespace

@@ -97,8 +97,6 @@ TEST(ResourceLifecycleTest, HandleWithoutBackEndIsEmptyAndHandleOutlivingFinaliz
 
 TEST(ResourceTypeTest, TypeStringsAreUpperCasedAndDropATrailingBlank)
 {
-    EXPECT_EQ(ResourceType::graphic, 0x47524631u);
-    EXPECT_EQ(ResourceType::sound, 0x736E6420u);
     EXPECT_EQ(ResourceType::TypeString(ResourceType::graphic), "GRF1");
     EXPECT_EQ(ResourceType::TypeString(ResourceType::sound), "SND");
     EXPECT_EQ(ResourceType::TypeString(FourCharacterCode("clut")), "CLUT");

@@ -1,8 +1,6 @@
 // Developer example, not run by CTest: shows a test picture on the real SDL2 display, full
 // screen on the desktop, fading in and out, and follows the pointer with a small square.
-//   display_example [seconds] [screenshot.ppm]
-// With a screenshot path it also saves the screen's 8-bit picture through its palette, as the
-// game's screen capture sees it.
+//   display_example [seconds]
 
 #include "Core/DisplayScreen/DisplayScreen8Bit.h"
 #include "Core/SdlDisplayScreen/SdlDisplayScreen8Bit.h"
@@ -14,24 +12,16 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <fstream>
 #include <vector>
 
 namespace {
 
-// A palette of four colour ramps, entry 0 white and 255 black as the display requires.
+// Colour ramps; the display keeps entry 0 white and 255 black whatever the table says.
 std::vector<ColorBytes> TestPalette()
 {
     std::vector<ColorBytes> colors(256);
     for (int i = 0; i < 256; ++i) {
-        const int level = (i % 64) * 4;
-        switch (i / 64) {
-        case 0: colors[i] = {level, level / 2, 255 - level}; break;
-        case 1: colors[i] = {level / 3, level, level / 2}; break;
-        case 2: colors[i] = {255 - level / 2, level, 64}; break;
-        default: colors[i] = {level, level, level}; break;
-        }
+        colors[i] = {i, (i * 4) % 256, 255 - i};
     }
     return colors;
 }
@@ -71,36 +61,11 @@ void ShowFrame()
     SDL_PumpEvents();
 }
 
-bool SaveScreenshot(const char* path)
-{
-    std::uint8_t* pixels = nullptr;
-    DisplayScreen8Bit::RGBQuad* colors = nullptr;
-    DisplayScreen8Bit::PlatformSpecificsInstance()->GetScreenData(&pixels);
-    DisplayScreen8Bit::PlatformSpecificsInstance()->GetRGBQUADData(&colors);
-    const bool ok = pixels != nullptr && colors != nullptr;
-    if (ok) {
-        const int width = DisplayScreen8Bit::Width();
-        const int height = DisplayScreen8Bit::Height();
-        std::ofstream file(path, std::ios::binary);
-        file << "P6\n" << width << ' ' << height << "\n255\n";
-        for (int row = height - 1; row >= 0; --row) {  // the screen data runs bottom-up
-            for (int x = 0; x < width; ++x) {
-                const DisplayScreen8Bit::RGBQuad& color = colors[pixels[row * width + x]];
-                file.put(static_cast<char>(color.red)).put(static_cast<char>(color.green)).put(static_cast<char>(color.blue));
-            }
-        }
-    }
-    delete[] pixels;
-    delete[] colors;
-    return ok;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
     const double seconds = argc > 1 ? std::atof(argv[1]) : 3.0;
-    const char* screenshotPath = argc > 2 ? argv[2] : nullptr;
 
     ScopedInMemoryResources resources;
     resources.Add(ResourceType::colorLookupTable, DisplayScreen8Bit::defaultColorMapID, ColorTableBlockBytes(TestPalette()));
@@ -126,10 +91,6 @@ int main(int argc, char** argv)
         const double t = Timer::Time() - start;
         DisplayScreen8Bit::Fade(t < 0.5 ? t / 0.5 : (seconds - t < 0.5 ? (seconds - t) / 0.5 : 1.0));
         ShowFrame();
-        if (screenshotPath != nullptr && t > seconds / 2) {
-            std::printf("display_example: screenshot %s\n", SaveScreenshot(screenshotPath) ? "saved" : "failed");
-            screenshotPath = nullptr;
-        }
     }
     DisplayScreen8Bit::Release();
     DisplayScreen8Bit::Finalize();

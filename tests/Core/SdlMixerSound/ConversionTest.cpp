@@ -1,7 +1,7 @@
 #include "Core/SdlMixerSound/WaveConversion.h"
 
 #include "Core/Wave/CWave.h"
-#include "WaveImages.h"
+#include "tests/Support/WaveImages/WaveImages.h"
 
 #include <gtest/gtest.h>
 
@@ -107,29 +107,20 @@ TEST(WaveConversion, MuLawIsDecodedAndResampled)
     EXPECT_EQ(RootMeanSquare(LeftChannel(samples)), 0.0);
 }
 
-TEST(WaveConversion, OtherFormatsAreRefused)
+// Floating point, MS ADPCM without its coefficient table, IMA ADPCM with blocks too small for
+// their header, and PCM with no channels or no sample rate are refused, leaving no samples.
+TEST(WaveConversion, UnplayableAndMalformedFormatsAreRefused)
 {
     EXPECT_FALSE(IsPlayableWaveFormat(3));      // floating point
     EXPECT_FALSE(IsPlayableWaveFormat(0x55));   // MPEG layer 3
     EXPECT_FALSE(IsPlayableWaveFormat(0xFFFE)); // extensible
-
-    Bytes format = CommonFormat(3, 1, 22050, 4, 32);
-    Append16(format, 0);
-    std::vector<std::uint8_t> samples(3, 1);
-    EXPECT_FALSE(Convert(RiffImage("WAVE", {Chunk("fmt ", format), Chunk("data", Bytes(400, 0))}), samples));
-    EXPECT_TRUE(samples.empty());
-}
-
-TEST(WaveConversion, MalformedCompressedWavesAreRefused)
-{
-    // MS ADPCM without its coefficient table, IMA ADPCM with blocks too small for their
-    // header, and PCM with no channels or no sample rate.
-    std::vector<std::uint8_t> samples;
-    EXPECT_FALSE(Convert(RiffImage("WAVE", {Chunk("fmt ", CommonFormat(2, 1, 22050, 256, 4)), Chunk("data", Bytes(256, 0))}),
-        samples));
-    EXPECT_FALSE(Convert(RiffImage("WAVE", {Chunk("fmt ", CommonFormat(0x11, 1, 22050, 2, 4)), Chunk("data", Bytes(256, 0))}),
-        samples));
-    EXPECT_FALSE(Convert(RiffImage("WAVE", {Chunk("fmt ", CommonFormat(1, 0, 22050, 2, 16)), Chunk("data", Bytes(256, 0))}),
-        samples));
-    EXPECT_FALSE(Convert(RiffImage("WAVE", {Chunk("fmt ", CommonFormat(1, 1, 0, 2, 16)), Chunk("data", Bytes(256, 0))}), samples));
+    Bytes floating = CommonFormat(3, 1, 22050, 4, 32);
+    Append16(floating, 0);
+    for (const Bytes& format : {floating, CommonFormat(2, 1, 22050, 256, 4), CommonFormat(0x11, 1, 22050, 2, 4),
+                                CommonFormat(1, 0, 22050, 2, 16), CommonFormat(1, 1, 0, 2, 16)}) {
+        std::vector<std::uint8_t> samples(3, 1);
+        EXPECT_FALSE(Convert(RiffImage("WAVE", {Chunk("fmt ", format), Chunk("data", Bytes(256, 0))}), samples))
+            << testing::PrintToString(format);
+        EXPECT_TRUE(samples.empty());
+    }
 }

@@ -1,6 +1,6 @@
 #include "Core/SdlMixerSound/SdlMixerSound.h"
 
-#include "WaveImages.h"
+#include "tests/Support/WaveImages/WaveImages.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,6 @@
 
 #include <gmock/gmock.h>
 
-using ::testing::DoubleEq;
 using ::testing::ElementsAre;
 
 namespace {
@@ -54,38 +53,36 @@ private:
     std::vector<double>& levels;
 };
 
+// A fade shows its start level at once, then levels along a straight line with the pump's
+// time, and its end level (ending the fade) once its duration is over; a fade shorter than one
+// pump shows just the two.
 TEST_F(Scheduler, FadeGoesFromStartToEndLevelLinearly)
 {
-    std::vector<double> levels;
-    SequencedAction::StartNewSequence();
-    new RecordingFade(levels, 1.0, 0.2, 2.0);
-    Once(journal, "after fade");
-
-    for (double time : {10.0, 10.5, 11.0, 11.5}) {
-        Pump(time);
-    }
-    EXPECT_THAT(levels, ElementsAre(DoubleEq(1.0), DoubleEq(0.8), DoubleEq(0.6), DoubleEq(0.4)));
-    EXPECT_TRUE(journal.invocations.empty());
-    Pump(12.0); // exactly the duration: the end level, and the fade is over
-    EXPECT_THAT(levels, ElementsAre(DoubleEq(1.0), DoubleEq(0.8), DoubleEq(0.6), DoubleEq(0.4), DoubleEq(0.2)));
-    EXPECT_THAT(journal.InvokedNames(), ElementsAre("after fade"));
-}
-
-TEST_F(Scheduler, FadeShorterThanAPumpShowsStartThenEndLevel)
-{
-    for (double duration : {0.01, 0.0}) {
+    struct Case {
+        double start, end, duration;
+        std::vector<double> pumps;
+        std::vector<double> levels;
+    };
+    const Case cases[] = {
+        {1.0, 0.2, 2.0, {10.0, 10.5, 11.0, 11.5, 11.9, 12.0}, {1.0, 0.8, 0.6, 0.4, 0.24, 0.2}},
+        {0.0, 1.0, 0.01, {0.0, 0.05}, {0.0, 1.0}},
+        {0.0, 1.0, 0.0, {0.0, 0.05}, {0.0, 1.0}},
+    };
+    for (const Case& c : cases) {
         std::vector<double> levels;
         journal = Journal{};
         SequencedAction::StartNewSequence();
-        new RecordingFade(levels, 0.0, 1.0, duration);
+        new RecordingFade(levels, c.start, c.end, c.duration);
         Once(journal, "after fade");
-
-        Pump(0.0);
-        EXPECT_THAT(levels, ElementsAre(DoubleEq(0.0))) << "duration " << duration;
-        EXPECT_TRUE(journal.invocations.empty()) << "duration " << duration;
-        Pump(0.05);
-        EXPECT_THAT(levels, ElementsAre(DoubleEq(0.0), DoubleEq(1.0))) << "duration " << duration;
-        EXPECT_THAT(journal.InvokedNames(), ElementsAre("after fade")) << "duration " << duration;
+        for (double time : c.pumps) {
+            EXPECT_TRUE(journal.invocations.empty()) << "the fade is not over before " << time;
+            Pump(time);
+        }
+        ASSERT_EQ(levels.size(), c.levels.size());
+        for (std::size_t i = 0; i < levels.size(); ++i) {
+            EXPECT_NEAR(levels[i], c.levels[i], 1e-9) << "duration " << c.duration << " level " << i;
+        }
+        EXPECT_THAT(journal.InvokedNames(), ElementsAre("after fade"));
         EXPECT_EQ(SequencedAction::CurrentSequence(), nullptr);
     }
 }

@@ -7,7 +7,7 @@
 #include "Core/SdlMixerSound/SdlMixerSound.h"
 #include "tests/Support/Common/MarkerAction.h"
 #include "tests/Support/ResourceFixtures/InMemoryResourceLibrary.h"
-#include "WaveImages.h"
+#include "tests/Support/WaveImages/WaveImages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,12 @@
 #include "Core/SequencedActions/SequencedAction.h"
 #include "Core/SpriteCursorAction/SpriteCursorAction.h"
 #include "Core/Sprites/Graphic8BitSprite.h"
-#include "tests/Support/Common/MarkerAction.h"
-#include "tests/Core/Sprites/SpriteTestBlocks.h"
-#include "tests/Core/Sprites/SpriteTestScreen.h"
+#include "tests/Support/MemoryScreen/MemoryScreen.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -32,7 +33,7 @@ protected:
     // A second sequence for the tutorial's moves, run after the cursor's own.
     void StartMoveSequence() { SequencedAction::StartNewSequence(); }
 
-    SpriteTestScreen screen;
+    MemoryScreen screen;
     SpriteCursorAction* cursor = nullptr;
 };
 
@@ -65,59 +66,51 @@ TEST_F(SpriteCursor, ChangePositionLastsOnlyUntilTheNextPassWhileTracking)
     EXPECT_EQ(SpriteCursorAction::Position(), Point2D(10, 10));
 }
 
-TEST_F(SpriteCursor, MoveActionTravelsAtItsVelocityAndLandsOnTheEnd)
+// Moves from where the pointer is, pass by pass: each case a chain of moves (target, velocity)
+// and the positions after passes at the given times. A move runs at its velocity, rounds
+// halves away from zero and lands on its target; no or a negative velocity arrives at once; a
+// move to where the pointer already is ends on its second pass. The next action of the chain
+// runs in the pass its move arrives.
+TEST_F(SpriteCursor, MoveActionsTravelAtTheirVelocityAndLandOnTheTarget)
 {
+    struct Pass {
+        double time;
+        Point2D position;
+    };
+    struct Step {
+        Point2D target;
+        std::optional<double> velocity; // none: a jump
+    };
+    struct Case {
+        Point2D start;
+        std::vector<Step> steps;
+        std::vector<Pass> passes;
+    };
+    const Case cases[] = {
+        // 100 pixels at 200 a second, then a jump to (1, 2).
+        {{100, 100}, {{{160, 180}, 200.0}, {{1, 2}, {}}},
+         {{4.0, {100, 100}}, {4.25, {130, 140}}, {4.375, {145, 160}}, {4.5, {1, 2}}}},
+        // 5 pixels at 10 a second: half-way is (-1.5, -2), and -1.5 rounds to -2.
+        {{-3, 0}, {{{0, -4}, 10.0}, {{90, 90}, 0.0}, {{10, 20}, -50.0}},
+         {{0.0, {-3, 0}}, {0.25, {-2, -2}}, {0.5, {0, -4}}, {0.51, {90, 90}}, {0.52, {10, 20}}}},
+        {{50, 60}, {{{50, 60}, 300.0}, {{7, 7}, {}}}, {{0.0, {50, 60}}, {0.0, {7, 7}}}},
+    };
     SpriteCursorAction::DisableTracking();
-    SpriteCursorAction::ChangePosition(Point2D(100, 100));
-    StartMoveSequence();
-    new SpriteCursorAction::MoveAction(Point2D(160, 180), 200.0); // 100 pixels: 0.5 s
-    new SpriteCursorAction::ChangePositionAction(Point2D(1, 2));
-
-    SequencedAction::HandleNextActions(4.0);
-    EXPECT_EQ(SpriteCursorAction::Position(), Point2D(100, 100));
-    SequencedAction::HandleNextActions(4.25);
-    EXPECT_EQ(SpriteCursorAction::Position(), Point2D(130, 140));
-    SequencedAction::HandleNextActions(4.375);
-    EXPECT_EQ(SpriteCursorAction::Position(), Point2D(145, 160));
-    SequencedAction::HandleNextActions(4.5);
-    // Arrived; the next action of the chain ran in the same pass.
-    EXPECT_EQ(SpriteCursorAction::Position(), Point2D(1, 2));
-}
-
-TEST_F(SpriteCursor, MoveActionRoundsHalvesAwayFromZeroAndNoVelocityArrivesAtOnce)
-{
-    SpriteCursorAction::DisableTracking();
-    SpriteCursorAction::ChangePosition(Point2D(-3, 0));
-    StartMoveSequence();
-    new SpriteCursorAction::MoveAction(Point2D(0, -4), 10.0); // 5 pixels: 0.5 s
-    new SpriteCursorAction::MoveAction(Point2D(90, 90), 0.0);
-    new SpriteCursorAction::MoveAction(Point2D(10, 20), -50.0);
-    SequencedAction::HandleNextActions(0.0);
-    SequencedAction::HandleNextActions(0.25);
-    // Half-way is (-1.5, -2): -1.5 rounds to -2.
-    EXPECT_EQ(SpriteCursorAction::Position(), Point2D(-2, -2));
-    SequencedAction::HandleNextActions(0.5);
-    EXPECT_EQ(SpriteCursorAction::Position(), Point2D(0, -4));
-    SequencedAction::HandleNextActions(0.51);
-    EXPECT_EQ(SpriteCursorAction::Position(), Point2D(90, 90));
-    SequencedAction::HandleNextActions(0.52);
-    SequencedAction::HandleNextActions(0.53);
-    EXPECT_EQ(SpriteCursorAction::Position(), Point2D(10, 20));
-}
-
-TEST_F(SpriteCursor, MoveToWhereThePointerIsEndsOnTheSecondPass)
-{
-    SpriteCursorAction::DisableTracking();
-    SpriteCursorAction::ChangePosition(Point2D(50, 60));
-    bool ended = false;
-    StartMoveSequence();
-    new SpriteCursorAction::MoveAction(Point2D(50, 60), 300.0);
-    new MarkerAction(ended);
-    SequencedAction::HandleNextActions(0.0);
-    EXPECT_FALSE(ended);
-    SequencedAction::HandleNextActions(0.0);
-    EXPECT_TRUE(ended);
-    EXPECT_EQ(SpriteCursorAction::Position(), Point2D(50, 60));
+    for (const Case& c : cases) {
+        SpriteCursorAction::ChangePosition(c.start);
+        StartMoveSequence();
+        for (const Step& step : c.steps) {
+            if (step.velocity) {
+                new SpriteCursorAction::MoveAction(step.target, *step.velocity);
+            } else {
+                new SpriteCursorAction::ChangePositionAction(step.target);
+            }
+        }
+        for (const Pass& pass : c.passes) {
+            SequencedAction::HandleNextActions(pass.time);
+            EXPECT_EQ(SpriteCursorAction::Position(), pass.position) << "at " << pass.time;
+        }
+    }
 }
 
 TEST_F(SpriteCursor, ChangeGraphicKeepsTheSamePictureAndShowsTheHiddenPointer)
@@ -132,20 +125,6 @@ TEST_F(SpriteCursor, ChangeGraphicKeepsTheSamePictureAndShowsTheHiddenPointer)
 
     SpriteCursorAction::ChangeGraphic(deathPicture);
     EXPECT_EQ(sprite->GraphicResourceID(), deathPicture);
-}
-
-TEST_F(SpriteCursor, IsDrawnAboveEverythingAtThePointer)
-{
-    screen.PaintUnderlay(99);
-    Graphic8BitSprite occupant(deathPicture, Point2D(319, 239), 1);
-    SequencedAction::HandleNextActions(0.0);
-    DisplayScreen8Bit::PrepareToRenderToOffscreenBuffer();
-    Sprite::RenderAll();
-    DisplayScreen8Bit::ShowOffscreenBuffer();
-    EXPECT_EQ(screen.Screen().VisiblePixel(320, 240), 7);
-    EXPECT_EQ(screen.Screen().VisiblePixel(322, 242), 7);
-    EXPECT_EQ(screen.Screen().VisiblePixel(318, 238), 8);
-    EXPECT_EQ(screen.Screen().VisiblePixel(323, 242), 99);
 }
 
 TEST_F(SpriteCursor, StaticsAreSafeWithoutAPointerSprite)

@@ -2,12 +2,10 @@
 #include "Core/SequencedActions/SequencedAction.h"
 #include "Core/Sprites/Graphic8BitSprite.h"
 #include "tests/Support/Common/MarkerAction.h"
-#include "tests/Core/Sprites/SpriteTestBlocks.h"
-#include "tests/Core/Sprites/SpriteTestScreen.h"
+#include "tests/Support/MemoryScreen/MemoryScreen.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 
 namespace {
 
@@ -22,13 +20,11 @@ protected:
             screen.Resources().Add(ResourceType::graphic, static_cast<ResourceID>(firstFramePicture + index),
                                    SolidGraphicBlock(0, 0, 2, 2, 10 + index));
         }
-        ResourceProblems::SetOutput(&problems);
         SequencedAction::StartNewSequence();
     }
     ~Animations() override
     {
         SequencedAction::RemoveAllActions();
-        ResourceProblems::SetOutput(nullptr);
     }
 
     void AddAnimation(ResourceID id, const std::string& frameRate, int frameCount)
@@ -55,8 +51,7 @@ protected:
         return sprite == nullptr ? -1 : sprite->GraphicResourceID() - firstFramePicture;
     }
 
-    SpriteTestScreen screen;
-    std::ostringstream problems;
+    MemoryScreen screen;
     bool finished = false;
 };
 
@@ -94,6 +89,14 @@ TEST_F(Animations, ShowsEachFrameAtItsTimeAndOffset)
     SequencedAction::HandleNextActions(8.75);
     EXPECT_TRUE(finished);
     EXPECT_EQ(Sprite::LiveSpriteCount(), spritesBefore);
+
+    // Deleting the action while it plays removes its sprite at once.
+    SequencedAction::StartNewSequence();
+    Start(400);
+    SequencedAction::HandleNextActions(9.0);
+    EXPECT_EQ(Sprite::LiveSpriteCount(), spritesBefore + 1);
+    SequencedAction::RemoveAllActions();
+    EXPECT_EQ(Sprite::LiveSpriteCount(), spritesBefore);
 }
 
 TEST_F(Animations, LatePassSkipsFramesThatAreOver)
@@ -113,38 +116,21 @@ TEST_F(Animations, LatePassSkipsFramesThatAreOver)
     EXPECT_FALSE(finished);
 }
 
+// A pass late by exactly the frames left, or by far more, ends the animation at once.
 TEST_F(Animations, PassAfterTheLastFrameIsOverEndsTheAnimation)
 {
-    AddAnimation(403, "10", 6);
-    Start(403);
-    SequencedAction::HandleNextActions(0.0);
-    const std::size_t spritesWhilePlaying = Sprite::LiveSpriteCount();
-    // Long after the end (a very late pass must not loop or overflow).
-    SequencedAction::HandleNextActions(1.0e12);
-    EXPECT_TRUE(finished);
-    EXPECT_EQ(Sprite::LiveSpriteCount(), spritesWhilePlaying - 1);
-}
-
-TEST_F(Animations, NoFramesEndsAtOnceWithoutASprite)
-{
-    AddAnimation(404, "12", 0);
-    const std::size_t spritesBefore = Sprite::LiveSpriteCount();
-    Start(404);
-    SequencedAction::HandleNextActions(0.0);
-    EXPECT_TRUE(finished);
-    EXPECT_EQ(Sprite::LiveSpriteCount(), spritesBefore);
-    EXPECT_TRUE(problems.str().empty());
-}
-
-TEST_F(Animations, DeletingTheActionEarlyRemovesItsSprite)
-{
-    AddAnimation(405, "10", 3);
-    const std::size_t spritesBefore = Sprite::LiveSpriteCount();
-    Start(405);
-    SequencedAction::HandleNextActions(0.0);
-    EXPECT_EQ(Sprite::LiveSpriteCount(), spritesBefore + 1);
-    SequencedAction::RemoveAllActions();
-    EXPECT_EQ(Sprite::LiveSpriteCount(), spritesBefore);
+    for (const double late : {0.65, 1.0e12}) {
+        AddAnimation(403, "10", 6);
+        finished = false;
+        Start(403);
+        SequencedAction::HandleNextActions(0.0); // frame 0 shown, 5 left, the next due at 0.1
+        const std::size_t spritesWhilePlaying = Sprite::LiveSpriteCount();
+        SequencedAction::HandleNextActions(late);
+        EXPECT_TRUE(finished) << late;
+        EXPECT_EQ(Sprite::LiveSpriteCount(), spritesWhilePlaying - 1) << late;
+        SequencedAction::RemoveAllActions();
+        SequencedAction::StartNewSequence();
+    }
 }
 
 TEST_F(Animations, BrokenScriptsArePlayedAsEmptyAndReported)
@@ -162,6 +148,7 @@ TEST_F(Animations, BrokenScriptsArePlayedAsEmptyAndReported)
         {414, BlockBytes().Text("10").Integer16Bit(-1).Bytes()},
         {415, BlockBytes().Raw({'1', '0'}).Bytes()},                                     // no zero
         {416, {}},
+        {418, AnimationBlockBytes("12", {})}, // no frames: ends at once, but is not broken
     };
     for (const Case& broken : cases) {
         SCOPED_TRACE(broken.id);
@@ -172,7 +159,7 @@ TEST_F(Animations, BrokenScriptsArePlayedAsEmptyAndReported)
         SequencedAction::HandleNextActions(0.0);
         EXPECT_TRUE(finished);
         EXPECT_EQ(Sprite::LiveSpriteCount(), spritesBefore);
-        EXPECT_TRUE(ResourceProblems::HasBeenReported(ResourceType::animation, broken.id));
+        EXPECT_EQ(ResourceProblems::HasBeenReported(ResourceType::animation, broken.id), broken.id != 418);
         SequencedAction::RemoveAllActions();
         SequencedAction::StartNewSequence();
     }

@@ -2,7 +2,7 @@
 #include "Core/Resource/ResourceType.h"
 #include "Core/Sprites/Graphic8BitGroupSprite.h"
 #include "Core/Sprites/NumberSpriteBuilder.h"
-#include "tests/Core/Sprites/SpriteTestBlocks.h"
+#include "tests/Support/MemoryScreen/MemoryScreen.h"
 #include "tests/Support/ResourceFixtures/InMemoryResourceLibrary.h"
 
 #include <gtest/gtest.h>

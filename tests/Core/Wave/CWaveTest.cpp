@@ -1,10 +1,12 @@
 #include "Core/Wave/CWave.h"
 
-#include "WaveImages.h"
+#include "tests/Support/WaveImages/WaveImages.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <iterator>
+#include <utility>
 
 using namespace WaveImages;
 
@@ -61,6 +63,13 @@ TEST(CWave, LoadsAPcmWaveWithItsFormatAndExactSamples)
     EXPECT_EQ(std::memcmp(wave.GetWaveData(), someSamples.data(), someSamples.size()), 0);
 }
 
+TEST(CWave, AnEmptyDataChunkLoadsWithoutSamples)
+{
+    CWave wave;
+    ASSERT_TRUE(Load(wave, PcmWave(1, 8000, 8, {})).loaded);
+    EXPECT_EQ(wave.GetWaveSize(), 0u);
+}
+
 TEST(CWave, FindsTheChunksInEitherOrderAndSkipsOthers)
 {
     const Bytes oddChunk = {9, 9, 9};
@@ -106,42 +115,33 @@ TEST(CWave, FormatChunkExtrasAreKeptOnlyForCompressedFormatsAndOnlyInsideTheChun
     EXPECT_EQ(FailureOf(RiffImage("WAVE", {Chunk("fmt ", compressed), Chunk("data", someSamples)})), CWE_BADFORMAT);
 }
 
-TEST(CWave, RefusesImagesThatAreNotWaves)
+// Images that are no waves, miss a chunk or are cut short fail with their reason and hold nothing.
+TEST(CWave, BrokenImagesFailWithTheirReason)
 {
-    EXPECT_EQ(FailureOf(RiffImage("AVI ", {Chunk("fmt ", PcmFormatBody()), Chunk("data", someSamples)})), CWE_BADFORMAT);
     Bytes notRiff = PcmWave(1, 8000, 8, someSamples);
     std::memcpy(notRiff.data(), "RIFX", 4);
-    EXPECT_EQ(FailureOf(notRiff), CWE_BADFORMAT);
-    // Too short to hold even the RIFF header.
-    EXPECT_EQ(FailureOf({'R', 'I', 'F', 'F', 4, 0, 0, 0}), CWE_BADFORMAT);
-    // An old-style 14-byte format header.
-    Bytes shortFormat = PcmFormatBody();
+    Bytes shortFormat = PcmFormatBody(); // an old-style 14-byte format header
     shortFormat.resize(14);
-    EXPECT_EQ(FailureOf(RiffImage("WAVE", {Chunk("fmt ", shortFormat), Chunk("data", someSamples)})), CWE_BADFORMAT);
-}
-
-TEST(CWave, MissingChunksAreUnknownFailures)
-{
-    EXPECT_EQ(FailureOf(RiffImage("WAVE", {Chunk("data", someSamples)})), CWE_UNKNOWN);
-    EXPECT_EQ(FailureOf(RiffImage("WAVE", {Chunk("fmt ", PcmFormatBody())})), CWE_UNKNOWN);
-    // A chunk outside the RIFF chunk's declared size is not part of the wave.
-    Bytes image = RiffImage("WAVE", {Chunk("fmt ", PcmFormatBody())});
+    Bytes dataOutsideRiff = RiffImage("WAVE", {Chunk("fmt ", PcmFormatBody())});
     const Bytes data = Chunk("data", someSamples);
-    image.insert(image.end(), data.begin(), data.end());
-    EXPECT_EQ(FailureOf(image), CWE_UNKNOWN);
-}
-
-TEST(CWave, CutShortImagesFailWithTheirReason)
-{
-    // The data chunk declares more bytes than the image holds (and far more than memory).
-    EXPECT_EQ(FailureOf(RiffImage("WAVE", {Chunk("fmt ", PcmFormatBody()), Chunk("data", someSamples, 11)})), CWE_BADDATA);
-    EXPECT_EQ(FailureOf(RiffImage("WAVE", {Chunk("fmt ", PcmFormatBody()), Chunk("data", someSamples, 0xFFFFFFF0u)})),
-        CWE_BADDATA);
-
-    // The image ends inside the format chunk's common fields.
-    Bytes image = RiffImage("WAVE", {Chunk("fmt ", PcmFormatBody())});
-    image.resize(image.size() - 6);
-    EXPECT_EQ(FailureOf(image), CWE_READFAIL);
+    dataOutsideRiff.insert(dataOutsideRiff.end(), data.begin(), data.end());
+    Bytes cutInFormat = RiffImage("WAVE", {Chunk("fmt ", PcmFormatBody())});
+    cutInFormat.resize(cutInFormat.size() - 6);
+    const std::pair<Bytes, CW_ERROR> images[] = {
+        {RiffImage("AVI ", {Chunk("fmt ", PcmFormatBody()), Chunk("data", someSamples)}), CWE_BADFORMAT},
+        {notRiff, CWE_BADFORMAT},
+        {{'R', 'I', 'F', 'F', 4, 0, 0, 0}, CWE_BADFORMAT},
+        {RiffImage("WAVE", {Chunk("fmt ", shortFormat), Chunk("data", someSamples)}), CWE_BADFORMAT},
+        {RiffImage("WAVE", {Chunk("data", someSamples)}), CWE_UNKNOWN},
+        {RiffImage("WAVE", {Chunk("fmt ", PcmFormatBody())}), CWE_UNKNOWN},
+        {dataOutsideRiff, CWE_UNKNOWN},
+        {RiffImage("WAVE", {Chunk("fmt ", PcmFormatBody()), Chunk("data", someSamples, 11)}), CWE_BADDATA},
+        {RiffImage("WAVE", {Chunk("fmt ", PcmFormatBody()), Chunk("data", someSamples, 0xFFFFFFF0u)}), CWE_BADDATA},
+        {cutInFormat, CWE_READFAIL},
+    };
+    for (std::size_t index = 0; index < std::size(images); ++index) {
+        EXPECT_EQ(FailureOf(images[index].first), images[index].second) << "image " << index;
+    }
 }
 
 TEST(CWave, RefusesBadRequests)

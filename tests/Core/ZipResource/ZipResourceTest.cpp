@@ -101,14 +101,4 @@ TEST_F(ZipResourceTest, HandlesPointIntoTheLibraryAndSizesComeFromTheBlock)
     EXPECT_EQ(backEnd->ResourceInfoCount(), 2);
 }
 
-TEST_F(ZipResourceTest, ReadersWorkOverArchivedBlocks)
-{
-    const AnimationBlock animation = AnimationBlock::Read(1);
-    ASSERT_EQ(animation.frames.size(), 1u);
-    EXPECT_EQ(animation.frameRate, 8.0);
-    EXPECT_EQ(animation.frames[0].offset, Point2D(3, 4));
-    EXPECT_TRUE(AnimationBlock::Read(77).IsEmpty());
-    EXPECT_NE(problems.str().find("SPAN 77"), std::string::npos);
-}
-
 } // namespace

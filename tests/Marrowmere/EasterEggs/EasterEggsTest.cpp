@@ -41,78 +41,56 @@ protected:
         }
         return taken;
     }
+
+    // Which modes are on, as 0 and 1: thistlecove, harborlantern, 7kgrid, 250dunes.
+    static std::string ActiveModes()
+    {
+        std::string active;
+        for (const auto mode : {EasterEggs::thistleCove, EasterEggs::harborLantern, EasterEggs::sevenKGrid,
+                                EasterEggs::twoFiftyDunes}) {
+            active += EasterEggs::IsActive(mode) ? '1' : '0';
+        }
+        return active;
+    }
 };
 
-TEST_F(EasterEggsTest, EachWordSwitchesOnlyItsOwnMode)
+// Each case types into fresh eggs: which characters some egg took, and which modes are on
+// (thistlecove, harborlantern, 7kgrid, 250dunes).
+TEST_F(EasterEggsTest, TypingSwitchesExactlyTheCompletedWordsModes)
 {
-    EXPECT_EQ(Type("7kgrid"), "yyyyyy");
-    EXPECT_TRUE(EasterEggs::IsActive(EasterEggs::sevenKGrid));
-    EXPECT_EQ(activations, (std::vector<std::string>{"sevenKGrid on"}));
-
-    Type("harborlantern");
-    EXPECT_TRUE(EasterEggs::IsActive(EasterEggs::harborLantern));
-    EXPECT_TRUE(EasterEggs::IsActive(EasterEggs::sevenKGrid));
+    struct Case {
+        std::string typed;
+        std::string active;
+        std::string taken = "";
+    };
+    const Case cases[] = {
+        {"7kgrid", "0010", "yyyyyy"},
+        {"7kgridharborlantern", "0110"},
+        {"THISTLECOVE", "1000"}, {"HarborLantern", "0100"}, {"7KGRID", "0010"}, // capitals count as lower case
+        {"thistlecovethistlecove", "0000"},   // a toggle word flips its mode
+        {"250dunes250dunes", "0001"},         // a persistent word keeps it on
+        {"tthistlecove", "0000"},             // the second 't' breaks the word and starts nothing
+        {"thistlXecovecove", "0000"},         // a broken word must be typed again from its start
+        {"xthistlecove", "1000"}, {"q7kgrid", "0010"},
+        {"xyz!", "0000", "nnnn"}, {std::string(1, '\0'), "0000", "n"},
+        {"k", "0000", "n"}, {"7k", "0000", "yy"}, // 'k' continues no word until a '7' came first
+        {"tharborlantern", "0100", "yyyyyyyyyyyyyy"}, // each egg follows the typing on its own
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        const std::string taken = Type(c.typed);
+        EXPECT_EQ(ActiveModes(), c.active) << c.typed;
+        if (!c.taken.empty()) {
+            EXPECT_EQ(taken, c.taken) << c.typed;
+        }
+    }
 }
 
-TEST_F(EasterEggsTest, CapitalsCountAsLowerCase)
+TEST_F(EasterEggsTest, ActivationFunctionsRunOnEveryCompletionWithTheModeAlreadySwitched)
 {
-    Type("THISTLECOVE");
-    EXPECT_TRUE(EasterEggs::IsActive(EasterEggs::thistleCove));
-    Type("HarborLantern");
-    EXPECT_TRUE(EasterEggs::IsActive(EasterEggs::harborLantern));
-    Type("7KGRID");
-    EXPECT_TRUE(EasterEggs::IsActive(EasterEggs::sevenKGrid));
-}
-
-TEST_F(EasterEggsTest, AToggleWordFlipsItsModeAndAPersistentWordKeepsItOn)
-{
-    Type("thistlecove");
-    Type("thistlecove");
-    EXPECT_FALSE(EasterEggs::IsActive(EasterEggs::thistleCove));
-
-    // A persistent word stays on and runs each time.
-    Type("250dunes250dunes");
-    EXPECT_TRUE(EasterEggs::IsActive(EasterEggs::twoFiftyDunes));
+    Type("thistlecovethistlecove250dunes250dunes");
     EXPECT_EQ(activations, (std::vector<std::string>{"thistleCove on", "thistleCove off", "twoFiftyDunes on",
                                                      "twoFiftyDunes on"}));
-}
-
-TEST_F(EasterEggsTest, ADoubledFirstLetterOrAWrongLetterSpoilsTheWord)
-{
-    // The second 't' breaks the word and is not taken as a new start.
-    Type("tthistlecove");
-    EXPECT_FALSE(EasterEggs::IsActive(EasterEggs::thistleCove));
-
-    // A broken word must be typed again from its start.
-    Type("thistlXecove");
-    Type("cove");
-    EXPECT_FALSE(EasterEggs::IsActive(EasterEggs::thistleCove));
-    EXPECT_TRUE(activations.empty());
-}
-
-TEST_F(EasterEggsTest, AnyOtherCharacterBeforeTheWordDoesNotSpoilIt)
-{
-    Type("xthistlecove");
-    EXPECT_TRUE(EasterEggs::IsActive(EasterEggs::thistleCove));
-    Type("q7kgrid");
-    EXPECT_TRUE(EasterEggs::IsActive(EasterEggs::sevenKGrid));
-}
-
-TEST_F(EasterEggsTest, CharactersThatContinueNoWordAreNotTaken)
-{
-    EXPECT_EQ(Type("xyz!"), "nnnn");
-    EXPECT_EQ(Type(std::string(1, '\0')), "n");
-    // 'k' continues no word until a '7' came first.
-    EXPECT_EQ(Type("k"), "n");
-    EXPECT_EQ(Type("7k"), "yy");
-}
-
-TEST_F(EasterEggsTest, EachEggFollowsTheTypingOnItsOwn)
-{
-    // The 'h' continues "thistlecove" and starts "harborlantern"; the 'a' breaks only the former.
-    EXPECT_EQ(Type("tharborlantern"), "yyyyyyyyyyyyyy");
-    EXPECT_TRUE(EasterEggs::IsActive(EasterEggs::harborLantern));
-    EXPECT_FALSE(EasterEggs::IsActive(EasterEggs::thistleCove));
 }
 
 TEST_F(EasterEggsTest, ANewGameStartsWithAllModesOffButKeepsTypingProgress)

@@ -6,52 +6,6 @@
 
 namespace {
 
-TEST_F(BoardTest, FirstEatingIsWorthBothRecordsAndTheNextDoubles)
-{
-    Place({{swimmer, right, 2, 0}, {grazer, up, 2, 1}, {grazer, up, 2, 2}});
-    Board::ResetScoringInformation();
-
-    int value = 0;
-    Board::MakePredatorEatPrey(2, 0, 2, 1, value);
-    EXPECT_EQ(value, 100);
-    Board::MakePredatorEatPrey(2, 1, 2, 2, value);
-    EXPECT_EQ(value, (100 + 50) * 2);
-
-    const auto& record = Board::ScoringInformationOf(2, 2);
-    EXPECT_EQ(record.value, 300);
-    EXPECT_EQ(record.eatingsCount, 2);
-    EXPECT_EQ(record.objectLastEaten, grazer);
-    EXPECT_EQ(record.grazersEatenBySwimmersCount, 2);
-    EXPECT_EQ(record.completeChainsCount, 0);
-}
-
-TEST_F(BoardTest, EatingAPreyThatHasEatenDoublesAndInheritsItsHistory)
-{
-    // The swimmer eats the grazer, then the flyer above eats the swimmer.
-    Place({{swimmer, right, 2, 1}, {grazer, down, 2, 2}, {flyer, down, 0, 2}});
-    EXPECT_EQ(ResolveEating(), 2);
-    EXPECT_EQ(Scoring::Score(), 100 + (50 + 100) * 2);
-
-    const auto& record = Board::ScoringInformationOf(2, 2);
-    EXPECT_EQ(record.eatingsCount, 2);
-    EXPECT_EQ(record.objectLastEaten, swimmer);
-    EXPECT_EQ(record.grazersEatenBySwimmersCount, 1);
-    EXPECT_EQ(record.swimmersEatenByFlyersCount, 1);
-    EXPECT_EQ(record.flyersEatenByCannibalsCount + record.cannibalsEatenByGrazersCount, 0);
-}
-
-TEST_F(BoardTest, GrassAndCannibalMealsMakeNoLink)
-{
-    Place({{grazer, right, 0, 0}, {grass, up, 0, 1}, {cannibal, right, 4, 0}, {cannibal, down, 4, 1}});
-    EXPECT_EQ(ResolveEating(), 2);
-    for (const auto* record : {&Board::ScoringInformationOf(0, 1), &Board::ScoringInformationOf(4, 1)}) {
-        EXPECT_EQ(record->eatingsCount, 1);
-        EXPECT_EQ(record->flyersEatenByCannibalsCount + record->swimmersEatenByFlyersCount +
-                      record->grazersEatenBySwimmersCount + record->cannibalsEatenByGrazersCount,
-                  0);
-    }
-}
-
 TEST_F(BoardTest, RepeatingOneLinkCompletesNoChain)
 {
     // Two cannibals that each ate a flyer: one eats the other, giving two links of one kind.

@@ -205,6 +205,15 @@ public:
     }
 
     bool IsOver() const { return isOver; }
+    int Picks() const { return picks; }
+
+    void UsePick(ItemQueue::ItemType pickedItem, ObjectType pickedAnimal, DirectionType pickedDirection)
+    {
+        item = pickedItem;
+        animal = pickedAnimal;
+        direction = pickedDirection;
+        --picks;
+    }
 
 private:
     static constexpr DirectionType clockwise[4] = {right, left, up, down};
@@ -462,6 +471,16 @@ std::string PlayAlongside(std::uint32_t seed, Coverage& coverage)
         const std::string where = "seed " + std::to_string(seed) + " turn " + std::to_string(turn) + ": ";
         if (turn > 5000) {
             return where + "the game does not end";
+        }
+        // Now and then a pick replaces the item, as a player may choose any item with one.
+        if (reference.Picks() > 0 && turn % 5 == 0) {
+            const auto item = static_cast<ItemQueue::ItemType>(turn / 5 % 6);
+            const auto animal = static_cast<ObjectType>(turn / 7 % 4);
+            const auto direction = static_cast<DirectionType>(turn / 11 % 4);
+            if (!TurnDriver::UsePick(item, animal, direction)) {
+                return where + "a pick was refused";
+            }
+            reference.UsePick(item, animal, direction);
         }
         TurnDriver::Move moves[25];
         const int count = TurnDriver::LegalMoves(moves);

@@ -44,76 +44,53 @@ TEST_F(ItemQueueTest, SetUpLeavesNoItemAvailableAndNoPicks)
     ItemQueue::MakeCurrentItemAvailable();
     ItemQueue::TakeDown();
     EXPECT_FALSE(ItemQueue::IsAnyItemAvailable());
-}
-
-TEST_F(ItemQueueTest, TheLargestDrawsGiveACloudOrACannibalFacingRight)
-{
-    Script({0});
-    ItemQueue::ChooseNextItem();
-    EXPECT_EQ(ItemQueue::CurrentItem(), ItemQueue::cloud);
-    EXPECT_EQ(DrawsUsed(), 1u);
-
-    Script({1, 32767, 0});
-    ItemQueue::ChooseNextItem();
-    EXPECT_EQ(ItemQueue::CurrentItem(), ItemQueue::animal);
-    EXPECT_EQ(ItemQueue::CurrentAnimal(), cannibal);
-    EXPECT_EQ(ItemQueue::CurrentDirection(), right);
-    EXPECT_EQ(DrawsUsed(), 3u);
-}
-
-TEST_F(ItemQueueTest, EachToolHasItsBandOfDraws)
-{
-    struct Band {
-        double ceiling;
-        ItemQueue::ItemType item;
-    };
-    const Band bands[] = {
-        {0.68, ItemQueue::reverser},
-        {0.76, ItemQueue::clockwiseTurner},
-        {0.84, ItemQueue::counterclockwiseTurner},
-        {0.92, ItemQueue::death},
-    };
-    double floor = 0.6;
-    for (const Band& band : bands) {
-        Script({RawAtMost(floor) + 1});
-        ItemQueue::ChooseNextItem();
-        EXPECT_EQ(ItemQueue::CurrentItem(), band.item) << "just above " << floor;
-        Script({RawAtMost(band.ceiling)});
-        ItemQueue::ChooseNextItem();
-        EXPECT_EQ(ItemQueue::CurrentItem(), band.item) << "at " << band.ceiling;
-        floor = band.ceiling;
-    }
-    Script({RawAtMost(0.92) + 1});
-    ItemQueue::ChooseNextItem();
-    EXPECT_EQ(ItemQueue::CurrentItem(), ItemQueue::cloud);
-}
-
-TEST_F(ItemQueueTest, AnimalsAndFacingsComeFromQuarters)
-{
-    const ObjectType animals[] = {flyer, swimmer, grazer, cannibal};
-    const DirectionType directions[] = {up, down, left, right};
-    for (int quarter = 0; quarter < 4; ++quarter) {
-        const int highest = RawAtMost(0.25 * (quarter + 1));
-        const int lowest = quarter == 0 ? 1 : RawAtMost(0.25 * quarter) + 1;
-        for (int raw : {lowest, highest}) {
-            Script({RawAtMost(0.6), raw, raw});
-            ItemQueue::ChooseNextItem();
-            EXPECT_EQ(ItemQueue::CurrentItem(), ItemQueue::animal);
-            EXPECT_EQ(ItemQueue::CurrentAnimal(), animals[quarter]) << "raw " << raw;
-            EXPECT_EQ(ItemQueue::CurrentDirection(), directions[quarter]) << "raw " << raw;
-        }
-    }
-}
-
-TEST_F(ItemQueueTest, ChoosingAToolKeepsTheAnimalAndLeavesAvailabilityAlone)
-{
-    ItemQueue::SetCurrentItem(ItemQueue::animal, grazer, left);
-    Script({RawAtMost(0.7)});
-    ItemQueue::ChooseNextItem();
-    EXPECT_EQ(ItemQueue::CurrentItem(), ItemQueue::clockwiseTurner);
-    EXPECT_EQ(ItemQueue::CurrentAnimal(), grazer);
-    EXPECT_EQ(ItemQueue::CurrentDirection(), left);
+    ItemQueue::MakeCurrentItemAvailable();
+    EXPECT_TRUE(ItemQueue::IsAnyItemAvailable());
+    ItemQueue::MakeCurrentItemUnavailable();
     EXPECT_FALSE(ItemQueue::IsAnyItemAvailable());
+}
+
+// Each case: the raw values the draws get, and the item, creature and facing they must give. The
+// creature is drawn before its facing; different quarters for the two catch a swapped order.
+TEST_F(ItemQueueTest, EachItemCreatureAndFacingHasItsBandOfDraws)
+{
+    using Item = ItemQueue::ItemType;
+    struct Case {
+        std::vector<int> raws;
+        Item item;
+        ObjectType animal = grazer;
+        DirectionType direction = left;
+    };
+    const int q1 = RawAtMost(0.25), q2 = RawAtMost(0.5), q3 = RawAtMost(0.75), animalDraw = RawAtMost(0.6);
+    const Case cases[] = {
+        {{0}, ItemQueue::cloud},
+        {{RawAtMost(0.92) + 1}, ItemQueue::cloud},
+        {{1, 32767, 1}, ItemQueue::animal, cannibal, up},
+        {{animalDraw, 1, q3 + 1}, ItemQueue::animal, flyer, right},
+        {{animalDraw, q1, q2 + 1}, ItemQueue::animal, flyer, left},
+        {{animalDraw, q1 + 1, q3}, ItemQueue::animal, swimmer, left},
+        {{animalDraw, q2, q1 + 1}, ItemQueue::animal, swimmer, down},
+        {{animalDraw, q2 + 1, q2}, ItemQueue::animal, grazer, down},
+        {{animalDraw, q3, 32767}, ItemQueue::animal, grazer, right},
+        {{animalDraw, q3 + 1, q1}, ItemQueue::animal, cannibal, up},
+        {{animalDraw + 1}, ItemQueue::reverser}, {{RawAtMost(0.68)}, ItemQueue::reverser},
+        {{RawAtMost(0.68) + 1}, ItemQueue::clockwiseTurner}, {{RawAtMost(0.76)}, ItemQueue::clockwiseTurner},
+        {{RawAtMost(0.76) + 1}, ItemQueue::counterclockwiseTurner},
+        {{RawAtMost(0.84)}, ItemQueue::counterclockwiseTurner},
+        {{RawAtMost(0.84) + 1}, ItemQueue::death}, {{RawAtMost(0.92)}, ItemQueue::death},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.raws));
+        // A tool keeps the creature and facing chosen before, and no draw leaves an item available.
+        ItemQueue::SetCurrentItem(ItemQueue::animal, grazer, left);
+        Script(c.raws);
+        ItemQueue::ChooseNextItem();
+        EXPECT_EQ(DrawsUsed(), c.raws.size());
+        EXPECT_EQ(ItemQueue::CurrentItem(), c.item);
+        EXPECT_EQ(ItemQueue::CurrentAnimal(), c.animal);
+        EXPECT_EQ(ItemQueue::CurrentDirection(), c.direction);
+        EXPECT_FALSE(ItemQueue::IsAnyItemAvailable());
+    }
 }
 
 TEST_F(ItemQueueTest, ThePickCountSurvivesItsDisguiseWhateverElseChanges)

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <utility>
 
 namespace {
 
@@ -62,52 +62,55 @@ TEST(LocationsBoard, TheCompleteChainMessageIsCentredOnItsLot)
     EXPECT_EQ(Locations::CompleteChainMessagePosition(2, 3), Point2D(284 - 43, 196 + 1));
 }
 
-TEST(LocationsPanel, QueueAndPickButton)
+TEST(LocationsPanel, PanelPositionsAndPointerTargets)
 {
-    EXPECT_EQ(Locations::ItemQueueAnimationPosition(), Point2D(480, 92));
-    EXPECT_EQ(Locations::ItemQueuePointerPosition(), Point2D(482, 136));
+    const std::pair<Point2D, Point2D> positions[] = {
+        {Locations::ItemQueueAnimationPosition(), {480, 92}},  {Locations::ItemQueuePointerPosition(), {482, 136}},
+        {Locations::PickButtonHotSpotCenter(), {589, 149}},    {Locations::PickButtonPointerPosition(), {564, 149}},
+        {Locations::ScoreRightJustifiedPosition(), {615, 29}}, {Locations::ScorePointerPosition(), {482, 43}},
+        {Locations::PickCountPosition(), {589, 105}},          {Locations::PickCountPointerPosition(), {580, 117}},
+        {Locations::WhoEatsWhoLegendPointerPosition(), {484, 270}},
+        {Locations::SpecialAbilitiesLegendPointerPosition(), {484, 390}},
+        {Locations::PickDialogBoxPosition(), {92, 80}},        {Locations::PickDialogBoxOutlineOffset(), {-4, -4}},
+        {Locations::PickDialogBoxUseButtonHotSpotCenter(), {483, 376}},
+    };
+    for (const auto& [position, expected] : positions) {
+        EXPECT_EQ(position, expected);
+    }
     EXPECT_EQ(Locations::PickButtonHotSpotBounds(), (Rectangle{564, 615, 136, 162}));
-    EXPECT_EQ(Locations::PickButtonHotSpotCenter(), Point2D(589, 149));
-    EXPECT_EQ(Locations::PickButtonPointerPosition(), Point2D(564, 149));
-}
-
-TEST(LocationsPickDialog, ButtonsAndCells)
-{
-    EXPECT_EQ(Locations::PickDialogBoxPosition(), Point2D(92, 80));
     EXPECT_EQ(Locations::PickDialogBoxUseButtonHotSpotBounds(), (Rectangle{439, 528, 363, 389}));
-    EXPECT_EQ(Locations::PickDialogBoxUseButtonHotSpotCenter(), Point2D(483, 376));
     EXPECT_EQ(Locations::PickDialogBoxCancelButtonHotSpotBounds(), (Rectangle{338, 427, 363, 389}));
-
-    EXPECT_EQ(Locations::PickDialogBoxItemHotSpotBounds(ItemQueue::animal, flyer, right),
-              (Rectangle{368, 416, 272, 320}));
-    EXPECT_EQ(Locations::PickDialogBoxItemHotSpotCenter(ItemQueue::animal, flyer, right), Point2D(392, 296));
-    EXPECT_EQ(Locations::PickDialogBoxItemHotSpotBounds(ItemQueue::animal, swimmer, up).left, 92 + 20 + 56);
-    EXPECT_EQ(Locations::PickDialogBoxItemHotSpotBounds(ItemQueue::cloud, flyer, up),
-              (Rectangle{92 + 20 + 336, 92 + 20 + 336 + 48, 80 + 52 + 168, 80 + 52 + 168 + 48}));
-    // A tool's cell does not depend on the animal or the direction.
-    EXPECT_EQ(Locations::PickDialogBoxItemHotSpotBounds(ItemQueue::death, cannibal, left),
-              Locations::PickDialogBoxItemHotSpotBounds(ItemQueue::death, flyer, up));
 }
 
-TEST(LocationsPickDialog, NoTwoItemCellsOverlapAndAllLieInTheDialog)
+// Every cell of the pick dialog, from the layout the dialog's pictures are drawn for: each animal's
+// four facings form a compass. A tool's cell does not depend on the animal or the direction.
+TEST(LocationsPickDialog, EveryItemHasItsCell)
 {
-    std::vector<Rectangle> cells;
-    for (ObjectType animal : {flyer, swimmer, grazer, cannibal}) {
-        for (DirectionType direction : {up, down, left, right}) {
-            cells.push_back(Locations::PickDialogBoxItemHotSpotBounds(ItemQueue::animal, animal, direction));
-        }
-    }
-    for (ItemQueue::ItemType tool : {ItemQueue::reverser, ItemQueue::clockwiseTurner,
-                                     ItemQueue::counterclockwiseTurner, ItemQueue::death, ItemQueue::cloud}) {
-        cells.push_back(Locations::PickDialogBoxItemHotSpotBounds(tool, flyer, up));
-    }
-    const Point2D dialog = Locations::PickDialogBoxPosition();
-    const Rectangle dialogBounds{dialog.x, dialog.x + 455, dialog.y, dialog.y + 319};
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        EXPECT_EQ(Intersection(cells[i], dialogBounds), cells[i]) << "cell " << i;
-        for (std::size_t j = i + 1; j < cells.size(); ++j) {
-            EXPECT_TRUE(Intersection(cells[i], cells[j]).IsEmpty()) << "cells " << i << " and " << j;
-        }
+    struct Cell {
+        ItemQueue::ItemType item;
+        ObjectType animal;
+        DirectionType direction;
+        int dx;
+        int dy;
+    };
+    const auto a = ItemQueue::animal;
+    const Cell cells[] = {
+        {a, swimmer, up, 56, 12},    {a, swimmer, down, 56, 60},    {a, swimmer, left, 8, 36},    {a, swimmer, right, 104, 36},
+        {a, grazer, up, 208, 12},    {a, grazer, down, 208, 60},    {a, grazer, left, 160, 36},   {a, grazer, right, 256, 36},
+        {a, cannibal, up, 56, 116},  {a, cannibal, down, 56, 164},  {a, cannibal, left, 8, 140},  {a, cannibal, right, 104, 140},
+        {a, flyer, up, 208, 116},    {a, flyer, down, 208, 164},    {a, flyer, left, 160, 140},   {a, flyer, right, 256, 140},
+        {ItemQueue::reverser, cannibal, left, 336, 8},     {ItemQueue::clockwiseTurner, flyer, up, 312, 56},
+        {ItemQueue::counterclockwiseTurner, grazer, down, 360, 56}, {ItemQueue::death, swimmer, right, 336, 112},
+        {ItemQueue::cloud, flyer, up, 336, 168},
+    };
+    for (const Cell& cell : cells) {
+        const int left = 92 + 20 + cell.dx;
+        const int top = 80 + 52 + cell.dy;
+        EXPECT_EQ(Locations::PickDialogBoxItemHotSpotBounds(cell.item, cell.animal, cell.direction),
+                  (Rectangle{left, left + 48, top, top + 48}))
+            << cell.item << " " << cell.animal << " " << cell.direction;
+        EXPECT_EQ(Locations::PickDialogBoxItemHotSpotCenter(cell.item, cell.animal, cell.direction),
+                  Point2D(left + 24, top + 24));
     }
 }
 

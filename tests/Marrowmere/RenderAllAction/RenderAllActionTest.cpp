@@ -1,8 +1,7 @@
 #include "Core/SequencedActions/SequencedAction.h"
 #include "Core/Sprites/Graphic8BitSprite.h"
 #include "Marrowmere/RenderAllAction/RenderAllAction.h"
-#include "tests/Core/Sprites/SpriteTestBlocks.h"
-#include "tests/Core/Sprites/SpriteTestScreen.h"
+#include "tests/Support/MemoryScreen/MemoryScreen.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +18,7 @@ protected:
     }
     ~FrameRenderer() override { SequencedAction::RemoveAllActions(); }
 
-    SpriteTestScreen screen;
+    MemoryScreen screen;
 };
 
 TEST_F(FrameRenderer, DrawsOneFramePerPassAndNeverEnds)

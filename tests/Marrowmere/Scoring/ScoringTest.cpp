@@ -4,7 +4,6 @@
 
 #include <climits>
 #include <cstring>
-#include <type_traits>
 
 namespace {
 
@@ -12,20 +11,6 @@ class ScoringTest : public ::testing::Test {
 protected:
     void SetUp() override { Scoring::SetUp(); }
 };
-
-TEST(ScoringStatistics, IsElevenIntsInTheStoredOrder)
-{
-    static_assert(std::is_standard_layout_v<Scoring::StatisticsType>);
-    EXPECT_EQ(sizeof(Scoring::StatisticsType), 11 * sizeof(int));
-    EXPECT_EQ(offsetof(Scoring::StatisticsType, currentTurnScore), 0 * sizeof(int));
-    EXPECT_EQ(offsetof(Scoring::StatisticsType, bestTurnScore), 1 * sizeof(int));
-    EXPECT_EQ(offsetof(Scoring::StatisticsType, totalTurnsCount), 2 * sizeof(int));
-    EXPECT_EQ(offsetof(Scoring::StatisticsType, totalEatingsCount), 3 * sizeof(int));
-    EXPECT_EQ(offsetof(Scoring::StatisticsType, singleEatingsCount), 4 * sizeof(int));
-    EXPECT_EQ(offsetof(Scoring::StatisticsType, fivePlusChainEatingsCount), 8 * sizeof(int));
-    EXPECT_EQ(offsetof(Scoring::StatisticsType, longestChainCount), 9 * sizeof(int));
-    EXPECT_EQ(offsetof(Scoring::StatisticsType, completeChainsCount), 10 * sizeof(int));
-}
 
 TEST_F(ScoringTest, TurnsAndChainsAreCountedAndSetUpClearsAll)
 {

@@ -24,105 +24,90 @@ FileImage ThreeEntries()
 
 const std::vector<std::string> threeNames = {"Ann", "Bo", "Cy", "", "", "", "", "", "", ""};
 
-TEST_F(DamagedScoreFile, AGoodScrambledTableIsReadAsStored)
+// Each damaged file is read into a consistent table with the real games ranked by score; a later
+// game still enters where it belongs.
+TEST_F(DamagedScoreFile, DamagedTablesAreRepaired)
 {
-    ReadImage(ThreeEntries());
-    EXPECT_EQ(NamesByRank(), threeNames);
-    EXPECT_EQ(CScoreFileIO::GetCount(), 3);
-    ExpectConsistentTable();
+    auto names = [](std::vector<std::string> first) {
+        first.resize(10);
+        return first;
+    };
+    struct Case {
+        const char* what;
+        FileImage image;
+        std::vector<std::string> ranked;
+        std::vector<std::string> afterDee; // with "Dee" scoring 700 added
+    };
+    FileImage tied;
+    tied.Count(3).Entry(0, "Late", 500, "C1").Entry(1, "Early", 500, "C2").Entry(2, "Top", 800, "C3");
+    tied.Rank(0, 3).Rank(1, 2).Rank(2, 1).Rank(3, 3); // rank 3 twice, rank 4 missing
+    FileImage tiedAtTop; // a count that forces ranking anew; the stored ranks 1 and 2 decide the tie
+    tiedAtTop.Count(-1).Entry(0, "Second", 500, "C1").Entry(1, "First", 500, "C2").Rank(0, 2).Rank(1, 1);
+    FileImage outOfOrder; // a valid permutation whose tenth place outscores the rest
+    outOfOrder.Count(2).Entry(9, "Big", 5000, "C1").Entry(0, "Small", 10, "C2");
+    const std::vector<std::string> three = {"Ann", "Bo", "Cy"}, threeAndDee = {"Ann", "Dee", "Bo", "Cy"};
+    const Case cases[] = {
+        {"a good scrambled table", ThreeEntries(), three, threeAndDee},
+        {"count 11", ThreeEntries().Count(11), three, threeAndDee},
+        {"count -1", ThreeEntries().Count(-1), three, threeAndDee},
+        {"count 1000000", ThreeEntries().Count(1000000), three, threeAndDee},
+        {"count INT32_MIN", ThreeEntries().Count(INT32_MIN), three, threeAndDee},
+        {"duplicate and missing ranks", ThreeEntries().Rank(4, 2).Rank(7, 2).Rank(0, 0).Rank(2, 77), three, threeAndDee},
+        {"blocks that are no real game",
+         ThreeEntries().Count(-3).Entry(0, "NoCode", 5000, "").Entry(2, "", 4000, "ZZZZZ-ZZZZ").Entry(3, "Minus", -7, "YYYYY-YYYY"),
+         three, threeAndDee},
+        {"equal scores keep their stored order", tied, {"Top", "Early", "Late"}, {"Top", "Dee", "Early", "Late"}},
+        {"equal scores keep their stored ranks", tiedAtTop, {"First", "Second"}, {"Dee", "First", "Second"}},
+        {"scores out of rank order", outOfOrder, {"Big", "Small"}, {"Big", "Dee", "Small"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CScoreFileIO::Initialize(folder.Path());
+        ReadImage(c.image);
+        EXPECT_EQ(NamesByRank(), names(c.ranked));
+        EXPECT_EQ(CScoreFileIO::GetCount(), static_cast<int>(c.ranked.size()));
+        for (int rank = static_cast<int>(c.ranked.size()) + 1; rank <= 10; ++rank) {
+            EXPECT_EQ(CScoreFileIO::GetEntry(rank)->hsRecord.nScore, 0) << rank;
+        }
+        ExpectConsistentTable();
+        Add("Dee", 700);
+        EXPECT_EQ(NamesByRank(), names(c.afterDee));
+    }
 }
 
-TEST_F(DamagedScoreFile, AMissingFileOrAFolderInItsPlaceGivesTheClearedTable)
+// A missing file, a folder in its place or a file of any length gives a consistent table with
+// what the file holds up to the table's end; writing gives a file of the table's size.
+TEST_F(DamagedScoreFile, MissingShortAndLongFilesGiveATable)
 {
     CScoreFileIO::Read();
     EXPECT_EQ(CScoreFileIO::GetCount(), 0);
     EXPECT_TRUE(CScoreFileIO::IsHighScore(1));
     ExpectConsistentTable();
-
     std::filesystem::create_directory(File());
     CScoreFileIO::Initialize(folder.Path());
     CScoreFileIO::Read();
-    EXPECT_EQ(CScoreFileIO::GetCount(), 0);
     EXPECT_TRUE(CScoreFileIO::IsHighScore(1));
     ExpectConsistentTable();
-}
+    std::filesystem::remove(File());
 
-TEST_F(DamagedScoreFile, AShortFileFillsWhatItHoldsAndTheRestStaysCleared)
-{
-    // Header and the first three blocks: Cy's block (slot 1) is inside, the others are cut off.
-    FileImage image = ThreeEntries();
-    image.bytes.resize(36 + 3 * 80);
-    ReadImage(image);
-    ExpectConsistentTable();
-    EXPECT_EQ(NamesByRank().front(), "Cy");
-
-    for (std::size_t size : {0u, 1u, 20u, 35u, 37u, 100u, 835u}) {
+    for (std::size_t size : {0u, 1u, 20u, 35u, 37u, 100u, 276u, 835u, 5000u}) {
+        SCOPED_TRACE(size);
         Bytes bytes = ThreeEntries().bytes;
-        bytes.resize(size);
+        bytes.resize(size, 0xAB);
         WriteAllBytes(File(), bytes);
         CScoreFileIO::Initialize(folder.Path());
         CScoreFileIO::Read();
-        SCOPED_TRACE(size);
         ExpectConsistentTable();
         EXPECT_TRUE(CScoreFileIO::IsHighScore(1000));
+        if (size == 276) { // the header and the first three blocks: Cy's block (slot 1) is inside
+            EXPECT_EQ(NamesByRank().front(), "Cy");
+        }
+        if (size == 5000) {
+            EXPECT_EQ(NamesByRank(), threeNames);
+            ASSERT_TRUE(CScoreFileIO::Write());
+            EXPECT_EQ(ReadAllBytes(File()).size(), 836u);
+        }
     }
-}
-
-TEST_F(DamagedScoreFile, ALongFileIsReadUpToTheTableAndTheRestIsIgnored)
-{
-    FileImage image = ThreeEntries();
-    image.bytes.resize(5000, 0xAB);
-    ReadImage(image);
-    EXPECT_EQ(NamesByRank(), threeNames);
-    EXPECT_EQ(CScoreFileIO::GetCount(), 3);
-
-    ASSERT_TRUE(CScoreFileIO::Write());
-    EXPECT_EQ(ReadAllBytes(File()).size(), 836u);
-}
-
-TEST_F(DamagedScoreFile, ACountOutsideZeroToTenBecomesTheNumberOfRealEntries)
-{
-    for (std::int32_t count : {11, -1, 1000000, INT32_MIN}) {
-        CScoreFileIO::Initialize(folder.Path());
-        ReadImage(ThreeEntries().Count(count));
-        SCOPED_TRACE(count);
-        EXPECT_EQ(CScoreFileIO::GetCount(), 3);
-        EXPECT_EQ(NamesByRank(), threeNames);
-        ExpectConsistentTable();
-    }
-}
-
-TEST_F(DamagedScoreFile, DuplicateOrMissingRanksAreRankedAnewByScore)
-{
-    FileImage image = ThreeEntries();
-    image.Rank(4, 2).Rank(7, 2).Rank(0, 0).Rank(2, 77);  // Ann and Bo both 2, ranks 1 and 4 lost
-    ReadImage(image);
-    EXPECT_EQ(NamesByRank(), threeNames);
-    EXPECT_EQ(CScoreFileIO::GetCount(), 3);
-    ExpectConsistentTable();
-
-    // A later game still enters where it belongs.
-    Add("Dee", 700);
-    EXPECT_EQ(NamesByRank(), (std::vector<std::string>{"Ann", "Dee", "Bo", "Cy", "", "", "", "", "", ""}));
-
-    // Equal scores keep their stored order when ranked anew.
-    image = FileImage();
-    image.Count(3).Entry(0, "Late", 500, "C1").Entry(1, "Early", 500, "C2").Entry(2, "Top", 800, "C3");
-    image.Rank(0, 3).Rank(1, 2).Rank(2, 1).Rank(3, 3);  // rank 3 twice, rank 4 missing
-    ReadImage(image);
-    EXPECT_EQ(NamesByRank(), (std::vector<std::string>{"Top", "Early", "Late", "", "", "", "", "", "", ""}));
-}
-
-TEST_F(DamagedScoreFile, ScoresOutOfRankOrderAreRankedAnew)
-{
-    // A valid permutation whose tenth place outscores the rest would push an insertion to rank 11.
-    FileImage image;
-    image.Count(2).Entry(9, "Big", 5000, "C1").Entry(0, "Small", 10, "C2");
-    ReadImage(image);
-    EXPECT_EQ(NamesByRank(), (std::vector<std::string>{"Big", "Small", "", "", "", "", "", "", "", ""}));
-    Add("Mid", 100);
-    EXPECT_EQ(NamesByRank(), (std::vector<std::string>{"Big", "Mid", "Small", "", "", "", "", "", "", ""}));
-    ExpectConsistentTable();
 }
 
 TEST_F(DamagedScoreFile, UnterminatedNamesAndCodesAreCutToTheirFields)
@@ -138,21 +123,6 @@ TEST_F(DamagedScoreFile, UnterminatedNamesAndCodesAreCutToTheirFields)
     EXPECT_EQ(best->hsRecord.nScore, 900);
     EXPECT_EQ(std::string(best->hsRecord.pContestCode), std::string(10, 'K'));
     ExpectConsistentTable();
-}
-
-TEST_F(DamagedScoreFile, RankingAnewDropsBlocksThatAreNoRealGame)
-{
-    FileImage image = ThreeEntries().Count(-3);
-    image.Entry(0, "NoCode", 5000, "");      // no code text: never shown, not a game
-    image.Entry(2, "", 4000, "ZZZZZ-ZZZZ");  // no name
-    image.Entry(3, "Minus", -7, "YYYYY-YYYY");
-    ReadImage(image);
-    EXPECT_EQ(NamesByRank(), threeNames);
-    EXPECT_EQ(CScoreFileIO::GetCount(), 3);
-    for (int rank = 4; rank <= 10; ++rank) {
-        EXPECT_EQ(CScoreFileIO::GetEntry(rank)->hsRecord.nScore, 0) << rank;
-    }
-    EXPECT_TRUE(CScoreFileIO::IsHighScore(1));
 }
 
 TEST_F(DamagedScoreFile, GarbageNeverBreaksTheTable)

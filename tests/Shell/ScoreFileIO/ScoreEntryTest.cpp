@@ -27,18 +27,8 @@ TEST(ScoreEntry, TextsAreCutToTheirFieldsAndZeroFilled)
 
 TEST(ScoreEntry, StatisticsAreCopiedFieldByFieldBehindTheFinalScore)
 {
-    Scoring::StatisticsType statistics{};
-    statistics.currentTurnScore = 999;  // not stored
-    statistics.bestTurnScore = 2;
-    statistics.totalTurnsCount = 3;
-    statistics.totalEatingsCount = 4;
-    statistics.singleEatingsCount = 5;
-    statistics.twoChainEatingsCount = 6;
-    statistics.threeChainEatingsCount = 7;
-    statistics.fourChainEatingsCount = 8;
-    statistics.fivePlusChainEatingsCount = 9;
-    statistics.longestChainCount = 10;
-    statistics.completeChainsCount = 11;
+    // The running turn score (999) is not stored; the final score comes first.
+    const Scoring::StatisticsType statistics{999, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
     const _tagStatsRecord record = MakeStatsRecord(statistics, 1);
     const std::int32_t stored[] = {record.nScore,         record.nBestTurn,      record.nTotalTurns,
                                    record.nTotalEatings,  record.nSingleEatings, record.n2ChainEatings,

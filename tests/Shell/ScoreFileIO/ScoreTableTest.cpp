@@ -73,9 +73,10 @@ TEST_F(ScoreTable, AFullTableTakesOnlyScoresAboveTheTenthAndPushesTheLastOut)
     EXPECT_EQ(CScoreFileIO::GetCount(), 10);
     ExpectConsistentTable();
 
-    // Null entries are ignored.
+    // Null entries are ignored, even with a score that would enter.
     CScoreFileIO::AddEntry(nullptr, nullptr);
     _tagHSRecord record{};
+    record.nScore = 5000;
     CScoreFileIO::AddEntry(&record, nullptr);
     EXPECT_EQ(NamesByRank().front(), "r1");
     ExpectConsistentTable();

@@ -1,4 +1,4 @@
-#include "WaveImages.h"
+#include "tests/Support/WaveImages/WaveImages.h"
 
 #include <algorithm>
 #include <cmath>
