@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 #include <iostream>
+#include <thread>
 
 namespace {
 
@@ -71,10 +72,8 @@ bool SdlDisplayScreen8Bit::MakeSurfaces()
         ReportSdlFailure("the game's display renderer could not be made");
         return false;
     }
-    if (SDL_RenderSetLogicalSize(renderer, width, height) != 0) {
-        ReportSdlFailure("the game's screen size could not be set");
-        return false;
-    }
+    SDL_RendererInfo info{};
+    presentsWithVsync = SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
     texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width, height);
     if (texture == nullptr) {
         ReportSdlFailure("the game's picture could not be made");
@@ -102,6 +101,11 @@ void SdlDisplayScreen8Bit::Release()
     UnlockSurfaces();
     if (window != nullptr) {
         SDL_SetWindowGrab(window, SDL_FALSE);
+    }
+    if (wholeFactorTexture != nullptr) {
+        SDL_DestroyTexture(wholeFactorTexture);
+        wholeFactorTexture = nullptr;
+        wholeFactor = 0;
     }
     if (texture != nullptr) {
         SDL_DestroyTexture(texture);
@@ -205,6 +209,46 @@ void SdlDisplayScreen8Bit::ShowOffscreenBuffer()
     UnlockSurfaces();
     visible.swap(backBuffer);
     Present();
+    WaitForNextFrame();
+}
+
+double SdlDisplayScreen8Bit::MinimumFramePeriod() const
+{
+    return presentsWithVsync ? 1.0 / 240.0 : 1.0 / 60.0;
+}
+
+void SdlDisplayScreen8Bit::WaitForNextFrame()
+{
+    using Clock = std::chrono::steady_clock;
+    auto now = Clock::now();
+    if (now < nextFrameTime) {
+        std::this_thread::sleep_until(nextFrameTime);
+        now = nextFrameTime;
+    }
+    // A late frame starts the count afresh rather than hurrying to catch up.
+    nextFrameTime = std::max(nextFrameTime, now) +
+                    std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(MinimumFramePeriod()));
+}
+
+bool SdlDisplayScreen8Bit::PrepareWholeFactorTarget(int factor)
+{
+    if (wholeFactorTexture != nullptr && wholeFactor == factor) {
+        return true;
+    }
+    if (wholeFactorTexture != nullptr) {
+        SDL_DestroyTexture(wholeFactorTexture);
+        wholeFactorTexture = nullptr;
+    }
+    wholeFactor = factor;
+    if (SDL_RenderTargetSupported(renderer) == SDL_FALSE) {
+        return false;
+    }
+    wholeFactorTexture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
+                                           DisplayScreen8Bit::Width() * factor, DisplayScreen8Bit::Height() * factor);
+    if (wholeFactorTexture != nullptr) {
+        SDL_SetTextureScaleMode(wholeFactorTexture, SDL_ScaleModeLinear);
+    }
+    return wholeFactorTexture != nullptr;
 }
 
 Point2D SdlDisplayScreen8Bit::CursorPosition()
@@ -287,8 +331,23 @@ void SdlDisplayScreen8Bit::Present()
         }
     }
     SDL_UnlockTexture(texture);
+
+    int outputWidth = 0;
+    int outputHeight = 0;
+    SDL_GetRendererOutputSize(renderer, &outputWidth, &outputHeight);
+    const Letterbox box(outputWidth, outputHeight, width, height);
+    const Letterbox::Placement placement = box.PicturePlacement();
+    const SDL_Rect destination{placement.x, placement.y, placement.width, placement.height};
+    SDL_Texture* source = texture;
+    // The whole factor repeats pixels exactly (nearest); only the fraction left is smoothed.
+    if (placement.width != width * box.WholeFactor() && PrepareWholeFactorTarget(box.WholeFactor()) &&
+        SDL_SetRenderTarget(renderer, wholeFactorTexture) == 0) {
+        SDL_RenderCopy(renderer, texture, nullptr, nullptr);
+        SDL_SetRenderTarget(renderer, nullptr);
+        source = wholeFactorTexture;
+    }
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
     SDL_RenderClear(renderer);
-    SDL_RenderCopy(renderer, texture, nullptr, nullptr);
+    SDL_RenderCopy(renderer, source, nullptr, &destination);
     SDL_RenderPresent(renderer);
 }
