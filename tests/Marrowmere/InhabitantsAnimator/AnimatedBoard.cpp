@@ -1,0 +1,211 @@
+#include "tests/Marrowmere/InhabitantsAnimator/AnimatedBoard.h"
+
+#include "Core/GameState/GameState.h"
+#include "Core/HotSpots/HotSpot.h"
+#include "Core/Resource/ResourceProblems.h"
+#include "Core/SequencedActions/SequencedAction.h"
+#include "Core/Sprites/Graphic8BitSprite.h"
+#include "Core/Sprites/Sprite.h"
+#include "Core/Timer/Timer.h"
+#include "Marrowmere/IDs/GraphicIDs.h"
+#include "Marrowmere/InhabitantsAnimator/InhabitantsAnimator.h"
+#include "Marrowmere/ItemQueueAnimator/ItemQueueAnimator.h"
+#include "Marrowmere/Locations/Locations.h"
+#include "Marrowmere/PickDialogBox/PickDialogBox.h"
+#include "Marrowmere/QuiescentAnimationAction/QuiescentAnimationAction.h"
+#include "Marrowmere/Scoring/Scoring.h"
+#include "Marrowmere/ScoringAnimator/ScoringAnimator.h"
+#include "tests/Support/ResourceFixtures/BlockBytes.h"
+
+#include <gtest/gtest.h>
+
+AnyAnimationLibrary::AnyAnimationLibrary(int frameCount)
+{
+    std::vector<AnimationFrameBytes> frames;
+    for (int frame = 0; frame < frameCount; ++frame) {
+        frames.push_back({static_cast<ResourceID>(9000 + frame), frame, 0});
+    }
+    animationBlock = AnimationBlockBytes("20", frames);
+}
+
+const void* AnyAnimationLibrary::GetPlatformSpecificResource(std::uint32_t type, ResourceID id)
+{
+    lookups.emplace_back(type, id);
+    return type == ResourceType::animation ? &animationBlock : nullptr;
+}
+
+int AnyAnimationLibrary::GetPlatformSpecificResourceSize(std::uint32_t, ResourceID, const void* block)
+{
+    return block != nullptr ? static_cast<int>(animationBlock.size()) : 0;
+}
+
+const std::uint8_t* AnyAnimationLibrary::DereferencedPlatformSpecificResource(const void* block)
+{
+    return block != nullptr ? animationBlock.data() : nullptr;
+}
+
+std::vector<ResourceID> AnyAnimationLibrary::LookedUp(std::uint32_t type) const
+{
+    std::vector<ResourceID> ids;
+    for (const auto& [lookedUpType, id] : lookups) {
+        if (lookedUpType == type) {
+            ids.push_back(id);
+        }
+    }
+    return ids;
+}
+
+AnimatedBoard::AnimatedBoard(int frameCount) : library(new AnyAnimationLibrary(frameCount))
+{
+    Resource::Initialize(library);
+    ResourceProblems::SetOutput(&reportedProblems);
+    Timer::SetClockSource([this] { return static_cast<long>(now * 1000.0); });
+    Timer::Initialize();
+}
+
+AnimatedBoard::~AnimatedBoard()
+{
+    TakeDown();
+    Timer::Reset();
+    ResourceProblems::SetOutput(nullptr);
+    Resource::Finalize();
+}
+
+void AnimatedBoard::SetUp()
+{
+    GameState::SetState(GameState::playing);
+    InhabitantsAnimator::SetUp();
+    ScoringAnimator::SetUp();
+    ItemQueueAnimator::SetUp();
+    PickDialogBox::SetUp();
+    isSetUp = true;
+}
+
+void AnimatedBoard::TakeDown()
+{
+    if (!isSetUp) {
+        return;
+    }
+    isSetUp = false;
+    PickDialogBox::TakeDown();
+    ItemQueueAnimator::TakeDown();
+    ScoringAnimator::TakeDown();
+    InhabitantsAnimator::TakeDown();
+    SequencedAction::RemoveAllActions();
+    GameState::SetState(GameState::idle);
+    EXPECT_EQ(Sprite::LiveSpriteCount(), 0u);
+    EXPECT_EQ(HotSpot::LiveHotSpotCount(), 0u);
+    EXPECT_EQ(SequencedAction::CurrentSequence(), nullptr);
+}
+
+void AnimatedBoard::Pump()
+{
+    now += 1.0 / 60.0;
+    SequencedAction::HandleNextActions(Timer::PausableTime());
+}
+
+bool AnimatedBoard::PumpUntilResolved()
+{
+    for (int pump = 0; pump < 60 * 60; ++pump) {
+        Pump();
+        if (Inhabitants::IsResolved() &&
+            (ItemQueue::IsAnyItemAvailable() || GameState::State() == GameState::endingGame)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void AnimatedBoard::Click(const Point2D& point)
+{
+    HotSpot::DispatchUserMovement(point);
+    HotSpot::DispatchUserBeginsSelection(point);
+    HotSpot::DispatchUserEndsSelection(point);
+}
+
+void AnimatedBoard::ClickLot(int row, int column)
+{
+    Click(Locations::LandLotHotSpotCenter(row, column));
+}
+
+std::string DescribeGame()
+{
+    std::ostringstream text;
+    for (int row = 0; row < Inhabitants::RowCount(); ++row) {
+        for (int column = 0; column < Inhabitants::ColumnCount(); ++column) {
+            text << (column == 0 ? "\n" : " ");
+            if (Inhabitants::IsOccupied(row, column)) {
+                const Inhabitants::ScoringInformation& record = Inhabitants::ScoringInformationOf(row, column);
+                text << int{Inhabitants::Object(row, column)} << int{Inhabitants::Direction(row, column)} << "/"
+                     << record.value << "," << record.eatingsCount << "," << record.completeChainsCount;
+                if (Inhabitants::IsTimed(row, column)) {
+                    text << "s" << Inhabitants::StarvationTimeRemaining(row, column);
+                }
+            } else {
+                text << ".";
+            }
+            if (Inhabitants::IsFlooded(row, column)) {
+                text << "~" << Inhabitants::FloodTimeRemaining(row, column);
+            }
+        }
+    }
+    const Scoring::StatisticsType statistics = Scoring::Statistics();
+    text << "\nscore " << Scoring::Score() << " turn " << statistics.currentTurnScore << " best "
+         << statistics.bestTurnScore << " turns " << statistics.totalTurnsCount << " eatings "
+         << statistics.totalEatingsCount << " by length " << statistics.singleEatingsCount << ","
+         << statistics.twoChainEatingsCount << "," << statistics.threeChainEatingsCount << ","
+         << statistics.fourChainEatingsCount << "," << statistics.fivePlusChainEatingsCount << " longest "
+         << statistics.longestChainCount << " chains " << statistics.completeChainsCount << "\npicks "
+         << ItemQueue::PickCount() << " item " << int{ItemQueue::CurrentItem()};
+    // A tool leaves the animal and direction of an earlier item behind; they mean nothing then.
+    if (ItemQueue::CurrentItem() == ItemQueue::animal) {
+        text << "/" << int{ItemQueue::CurrentAnimal()} << int{ItemQueue::CurrentDirection()};
+    }
+    text << " available "
+         << ItemQueue::IsAnyItemAvailable() << " over " << Inhabitants::IsGameOver();
+    return text.str();
+}
+
+namespace {
+
+std::string LotMismatch(int row, int column)
+{
+    const InhabitantsAnimator::VisualElement& element = InhabitantsAnimator::VisualElementOf(row, column);
+    const bool needsIdleAnimation = Inhabitants::IsOccupied(row, column) || Inhabitants::IsFlooded(row, column);
+    if ((element.quiescentAnimationAction != nullptr) != needsIdleAnimation) {
+        return "idle animation";
+    }
+    const bool isTimed = Inhabitants::IsTimed(row, column);
+    if ((element.starvationTimerSprite != nullptr) != isTimed ||
+        (element.starvationTimerHotSpot != nullptr) != isTimed ||
+        (isTimed && element.starvationTimerSprite->GraphicResourceID() !=
+                        GraphicIDs::StarvationTimer(Inhabitants::StarvationTimeRemaining(row, column)))) {
+        return "starvation dial";
+    }
+    const bool isFlooded = Inhabitants::IsFlooded(row, column);
+    if ((element.floodTimerSprite != nullptr) != isFlooded || (element.floodTimerHotSpot != nullptr) != isFlooded ||
+        (isFlooded && element.floodTimerSprite->GraphicResourceID() !=
+                          GraphicIDs::FloodTimer(Inhabitants::FloodTimeRemaining(row, column)))) {
+        return "flood dial";
+    }
+    return element.landLotHotSpot == nullptr ? "lot hot spot" : "";
+}
+
+}  // namespace
+
+std::string ScreenObjectsMismatch()
+{
+    std::ostringstream text;
+    for (int row = 0; row < Inhabitants::RowCount(); ++row) {
+        for (int column = 0; column < Inhabitants::ColumnCount(); ++column) {
+            const std::string mismatch = LotMismatch(row, column);
+            if (!mismatch.empty()) {
+                text << "lot " << row << "," << column << ": " << mismatch << "; ";
+            }
+        }
+    }
+    if ((ItemQueueAnimator::CurrentItemAnimation() != nullptr) != ItemQueue::IsAnyItemAvailable()) {
+        text << "queue's idle animation; ";
+    }
+    return text.str();
+}

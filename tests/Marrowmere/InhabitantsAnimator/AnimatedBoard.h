@@ -1,0 +1,67 @@
+#pragma once
+
+#include "Core/Resource/Resource.h"
+
+#include <cstdint>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+// A resource back end for the animated board: every animation (SPAN) it is asked for plays
+// the given number of frames at 20 frames a second (none: every animation ends at once);
+// every other block is missing. It records every block looked up, in order.
+class AnyAnimationLibrary : public Resource::PlatformSpecifics {
+public:
+    explicit AnyAnimationLibrary(int frameCount);
+
+    const void* GetPlatformSpecificResource(std::uint32_t type, ResourceID id) override;
+    int GetPlatformSpecificResourceSize(std::uint32_t type, ResourceID id, const void* block) override;
+    void ReleasePlatformSpecificResource(const void*) override {}
+    const std::uint8_t* DereferencedPlatformSpecificResource(const void* block) override;
+
+    // Ids of one type looked up, in order.
+    std::vector<ResourceID> LookedUp(std::uint32_t type) const;
+    void ForgetLookups() { lookups.clear(); }
+
+private:
+    std::vector<std::uint8_t> animationBlock;
+    std::vector<std::pair<std::uint32_t, ResourceID>> lookups;
+};
+
+// A game's board, score, item queue and pick dialog set up as the game does it, on a clock
+// that moves 1/60 s per pump, with AnyAnimationLibrary as the resources. Taking it down
+// checks that no sprite, hot spot or sequence is left behind.
+class AnimatedBoard {
+public:
+    explicit AnimatedBoard(int frameCount = 2);
+    ~AnimatedBoard();
+    AnimatedBoard(const AnimatedBoard&) = delete;
+    AnimatedBoard& operator=(const AnimatedBoard&) = delete;
+
+    void SetUp();
+    void TakeDown();
+
+    // One pump of the scheduler, 1/60 s after the last.
+    void Pump();
+    // Pumps until the board is resolved and the next item is offered (or the game is ending);
+    // false when that did not happen within a minute of game time.
+    bool PumpUntilResolved();
+    // A press and release at the point, through the hot spots.
+    static void Click(const Point2D& point);
+    static void ClickLot(int row, int column);
+
+    AnyAnimationLibrary& Library() { return *library; }
+
+private:
+    AnyAnimationLibrary* library;  // owned by Resource while installed
+    std::ostringstream reportedProblems;
+    double now = 0.0;
+    bool isSetUp = false;
+};
+
+// The board, score, statistics and queue as one text, for comparing two ways of playing.
+std::string DescribeGame();
+// Empty when every lot's screen objects match the lot (idle animation, dials and their
+// pictures, hot spot), and the item queue's idle animation matches its item; else what differs.
+std::string ScreenObjectsMismatch();

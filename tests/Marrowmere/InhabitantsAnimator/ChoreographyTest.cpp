@@ -1,0 +1,1 @@
+#include "tests/Marrowmere/InhabitantsAnimator/AnimatedBoard.h"
