@@ -93,11 +93,9 @@ public:
     class AnimateAnimalDyingAction;
     class AnimateFloodEvaporatingAction;
 
-private:
-    static void IncrementActiveAnimationCount() { ++activeAnimationCount; }
-    static void DecrementActiveAnimationCount() { --activeAnimationCount; }
-
+protected:
     // The board's changes, each followed by bringing the lot's screen objects up to date.
+    // Only the scheduled steps make them during a game; tests build positions with them.
     static void PlaceAnimal(ObjectType animal, DirectionType direction, int row, int column);
     static void Reverse(int row, int column);
     static void TurnClockwise(int row, int column);
@@ -106,14 +104,19 @@ private:
     static void Flood(int row, int column);
     static void EvaporateFlood(int row, int column);
     static void MakePredatorEatPrey(int predatorRow, int predatorColumn, int preyRow, int preyColumn);
+    // Removes a lot's idle animation and dials.
+    static void DestroyQuiescentAnimationAction(int row, int column);
+    static void DestroyStarvationTimer(int row, int column);
+    static void DestroyFloodTimer(int row, int column);
+
+private:
+    static void IncrementActiveAnimationCount() { ++activeAnimationCount; }
+    static void DecrementActiveAnimationCount() { --activeAnimationCount; }
 
     static void CreateQuiescentAnimationAction(int row, int column);
-    static void DestroyQuiescentAnimationAction(int row, int column);
     static void CreateStarvationTimer(int row, int column);
-    static void DestroyStarvationTimer(int row, int column);
     static void AdjustStarvationTimer(int row, int column);
     static void CreateFloodTimer(int row, int column);
-    static void DestroyFloodTimer(int row, int column);
     static void AdjustFloodTimer(int row, int column);
     static void CreateLandLotHotSpot(int row, int column);
     static void DestroyLandLotHotSpot(int row, int column);

@@ -116,6 +116,12 @@ bool AnimatedBoard::PumpUntilResolved()
     return false;
 }
 
+void AnimatedBoard::SetItem(ItemQueue::ItemType item, ObjectType animal, DirectionType direction)
+{
+    ItemQueueAnimator::AnimateSetCurrentItem(item, animal, direction);
+    Pump();
+}
+
 void AnimatedBoard::Click(const Point2D& point)
 {
     HotSpot::DispatchUserMovement(point);
@@ -126,6 +132,35 @@ void AnimatedBoard::Click(const Point2D& point)
 void AnimatedBoard::ClickLot(int row, int column)
 {
     Click(Locations::LandLotHotSpotCenter(row, column));
+}
+
+void BoardBuilder::Clear()
+{
+    for (int row = 0; row < rowCount; ++row) {
+        for (int column = 0; column < columnCount; ++column) {
+            DestroyQuiescentAnimationAction(row, column);
+            DestroyStarvationTimer(row, column);
+            DestroyFloodTimer(row, column);
+        }
+    }
+    Inhabitants::SetUp();
+    PlaceAnimal(flyer, left, 1, 0);
+    PlaceAnimal(swimmer, left, 2, 0);
+    PlaceAnimal(grazer, left, 3, 0);
+    PlaceAnimal(cannibal, right, 1, 4);
+}
+
+void BoardBuilder::PlaceGrass(int row, int column)
+{
+    // An animal killed on dry land becomes grass.
+    PlaceAnimal(grazer, up, row, column);
+    Kill(row, column);
+}
+
+void BoardBuilder::PlaceTree(int row, int column)
+{
+    PlaceGrass(row, column);
+    Kill(row, column);
 }
 
 std::string DescribeGame()

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "Core/Resource/Resource.h"
+#include "Marrowmere/InhabitantsAnimator/InhabitantsAnimator.h"
+#include "Marrowmere/ItemQueue/ItemQueue.h"
 
 #include <cstdint>
 #include <sstream>
@@ -47,6 +49,8 @@ public:
     // Pumps until the board is resolved and the next item is offered (or the game is ending);
     // false when that did not happen within a minute of game time.
     bool PumpUntilResolved();
+    // Makes the item current, as the tutorial does.
+    void SetItem(ItemQueue::ItemType item, ObjectType animal = flyer, DirectionType direction = up);
     // A press and release at the point, through the hot spots.
     static void Click(const Point2D& point);
     static void ClickLot(int row, int column);
@@ -58,6 +62,20 @@ private:
     std::ostringstream reportedProblems;
     double now = 0.0;
     bool isSetUp = false;
+};
+
+// Builds positions on the animated board with the animator's own changes, so that every
+// lot's screen objects stay right.
+class BoardBuilder : public InhabitantsAnimator {
+public:
+    // Empties the board but for four bystanders that keep the game going, one of each
+    // animal, facing off the board from lots (1, 0), (2, 0), (3, 0) and (1, 4).
+    static void Clear();
+    using InhabitantsAnimator::Flood;
+    using InhabitantsAnimator::Kill;
+    using InhabitantsAnimator::PlaceAnimal;
+    static void PlaceGrass(int row, int column);
+    static void PlaceTree(int row, int column);
 };
 
 // The board, score, statistics and queue as one text, for comparing two ways of playing.

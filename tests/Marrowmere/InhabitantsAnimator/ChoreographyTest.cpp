@@ -1,1 +1,209 @@
+// What the animated board plays, and in which order; where the board ends up is the
+// agreement test's business.
+
+#include "Marrowmere/IDs/AnimationIDs.h"
+#include "Marrowmere/IDs/SoundIDs.h"
+#include "Marrowmere/ItemQueueAnimator/ItemQueueAnimator.h"
+#include "Marrowmere/PickDialogBox/PickButtonHotSpot.h"
+#include "Marrowmere/Scoring/Scoring.h"
 #include "tests/Marrowmere/InhabitantsAnimator/AnimatedBoard.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+using IDs = std::vector<ResourceID>;
+
+class Choreography : public ::testing::Test {
+protected:
+    Choreography()
+    {
+        board.SetUp();
+        BoardBuilder::Clear();
+    }
+
+    // Uses the item on the lot and resolves the turn; returns the sounds and the animations
+    // that the turn looked up, in order.
+    std::pair<IDs, IDs> PlayTurn(int row, int column)
+    {
+        board.Library().ForgetLookups();
+        AnimatedBoard::ClickLot(row, column);
+        EXPECT_TRUE(board.PumpUntilResolved());
+        EXPECT_EQ(ScreenObjectsMismatch(), "");
+        return {board.Library().LookedUp(ResourceType::sound), board.Library().LookedUp(ResourceType::animation)};
+    }
+
+    AnimatedBoard board;
+};
+
+TEST_F(Choreography, EachPlayerActionPlaysTheCueOfTheLotAsItWas)
+{
+    enum Occupant { none, animal, grassOccupant, treeOccupant };
+    struct Case {
+        const char* name;
+        Occupant occupant;
+        ObjectType object;
+        DirectionType direction;
+        bool isFlooded;
+        ItemQueue::ItemType item;
+        IDs sounds;
+        IDs animations;
+    };
+    const Case cases[] = {
+        {"place on dry land", none, grazer, left, false, ItemQueue::animal, {}, {}},
+        {"place in a flood", none, grazer, left, true, ItemQueue::animal, {SoundIDs::AnimalEnteringFlood(grazer)},
+         {AnimationIDs::AnimalEnteringFlood(grazer, left)}},
+        {"reverse", animal, grazer, up, false, ItemQueue::reverser, {SoundIDs::AnimalReversing(grazer)},
+         {AnimationIDs::AnimalReversing(grazer, up)}},
+        {"reverse in a flood", animal, swimmer, up, true, ItemQueue::reverser, {SoundIDs::SwimmerReversingInFlood()},
+         {AnimationIDs::SwimmerReversingInFlood(up)}},
+        {"turn clockwise", animal, cannibal, right, false, ItemQueue::clockwiseTurner,
+         {SoundIDs::AnimalTurningClockwise(cannibal)}, {AnimationIDs::AnimalTurningClockwise(cannibal, right)}},
+        {"turn counterclockwise in a flood", animal, swimmer, down, true, ItemQueue::counterclockwiseTurner,
+         {SoundIDs::SwimmerTurningCounterclockwiseInFlood()},
+         {AnimationIDs::SwimmerTurningCounterclockwiseInFlood(down)}},
+        {"kill", animal, flyer, left, false, ItemQueue::death, {SoundIDs::ObjectBeingKilled(flyer)},
+         {AnimationIDs::ObjectBeingKilled(flyer, left)}},
+        {"kill in a flood", animal, swimmer, left, true, ItemQueue::death, {SoundIDs::SwimmerBeingKilledInFlood()},
+         {AnimationIDs::SwimmerBeingKilledInFlood(left)}},
+        {"flood a flooded swimmer", animal, swimmer, right, true, ItemQueue::cloud,
+         {SoundIDs::SwimmerBeingFloodedInFlood()}, {AnimationIDs::SwimmerBeingFloodedInFlood(right)}},
+        {"flood a flooded tree", treeOccupant, tree, up, true, ItemQueue::cloud, {SoundIDs::TreeBeingFloodedInFlood()},
+         {AnimationIDs::TreeBeingFloodedInFlood()}},
+        {"flood a flood", none, tree, up, true, ItemQueue::cloud, {SoundIDs::FloodBeingFlooded()},
+         {AnimationIDs::FloodBeingFlooded()}},
+        {"flood grass", grassOccupant, grass, up, false, ItemQueue::cloud, {SoundIDs::ObjectBeingFlooded(grass)},
+         {AnimationIDs::ObjectBeingFlooded(grass, up)}},
+        {"flood dry land", none, tree, up, false, ItemQueue::cloud, {SoundIDs::EmptyAreaBeingFlooded()},
+         {AnimationIDs::EmptyAreaBeingFlooded()}},
+    };
+    for (const Case& example : cases) {
+        SCOPED_TRACE(example.name);
+        BoardBuilder::Clear();
+        switch (example.occupant) {
+        case none: break;
+        case animal: BoardBuilder::PlaceAnimal(example.object, example.direction, 2, 2); break;
+        case grassOccupant: BoardBuilder::PlaceGrass(2, 2); break;
+        case treeOccupant: BoardBuilder::PlaceTree(2, 2); break;
+        }
+        if (example.isFlooded) {
+            BoardBuilder::Flood(2, 2);
+        }
+        board.SetItem(example.item, example.object, example.direction);
+        const auto [sounds, animations] = PlayTurn(2, 2);
+        EXPECT_EQ(sounds, example.sounds);
+        EXPECT_EQ(animations, example.animations);
+    }
+}
+
+TEST_F(Choreography, AFlyerCrossesTheLotsBetweenWhileItsSwimmerWaits)
+{
+    BoardBuilder::PlaceAnimal(flyer, down, 0, 2);
+    BoardBuilder::PlaceAnimal(swimmer, left, 3, 2);
+    board.SetItem(ItemQueue::animal, grazer, up);
+    const auto [sounds, animations] = PlayTurn(4, 4);
+
+    const IDs expectedAnimations = {
+        AnimationIDs::SwimmerPreparingToWaitToBeEaten(left),
+        AnimationIDs::SwimmerWaitingToBeEaten(left),
+        AnimationIDs::SwimmerWaitingToBeEaten(left),
+        AnimationIDs::PreyPreparingToBeEaten(swimmer, left, flyer, down),
+        AnimationIDs::FlyerPreparingToEat(down),
+        AnimationIDs::FlyerFlying(down),
+        AnimationIDs::FlyerFlying(down),
+        AnimationIDs::PredatorEatingPrey(flyer, swimmer, down),
+    };
+    const IDs expectedSounds = {SoundIDs::FlyerPreparingToEat(), SoundIDs::FlyerFlying(), SoundIDs::FlyerFlying(),
+                                SoundIDs::PredatorEatingPrey(flyer, swimmer)};
+    EXPECT_EQ(animations, expectedAnimations);
+    EXPECT_EQ(sounds, expectedSounds);
+    EXPECT_EQ(Inhabitants::Object(3, 2), flyer);
+    EXPECT_FALSE(Inhabitants::IsOccupied(0, 2));
+}
+
+TEST_F(Choreography, EatingsOfOneKindStartTogether)
+{
+    BoardBuilder::PlaceAnimal(swimmer, right, 0, 0);
+    BoardBuilder::PlaceAnimal(grazer, up, 0, 1);
+    BoardBuilder::PlaceAnimal(swimmer, left, 4, 4);
+    BoardBuilder::PlaceAnimal(grazer, up, 4, 3);
+    board.SetItem(ItemQueue::animal, flyer, up);
+    board.Library().ForgetLookups();
+    AnimatedBoard::ClickLot(2, 2);
+    // The pump that starts the eatings starts both.
+    while (board.Library().LookedUp(ResourceType::animation).empty()) {
+        board.Pump();
+    }
+    EXPECT_EQ(board.Library().LookedUp(ResourceType::animation).size(), 4u);
+    EXPECT_TRUE(InhabitantsAnimator::IsAnimating());
+    EXPECT_TRUE(board.PumpUntilResolved());
+    EXPECT_EQ(Inhabitants::Object(0, 1), swimmer);
+    EXPECT_EQ(Inhabitants::Object(4, 3), swimmer);
+}
+
+TEST_F(Choreography, ACompleteChainShowsItsMessageAndEarnsAPick)
+{
+    // A grazer eats the cannibal in the middle, a swimmer the grazer, a flyer from afar the
+    // swimmer, and a cannibal the flyer: the four links of a chain, one pass after another.
+    BoardBuilder::PlaceAnimal(cannibal, up, 2, 2);
+    BoardBuilder::PlaceAnimal(grazer, right, 2, 1);
+    BoardBuilder::PlaceAnimal(swimmer, down, 1, 2);
+    BoardBuilder::PlaceAnimal(flyer, up, 4, 2);
+    BoardBuilder::PlaceAnimal(cannibal, left, 2, 3);
+    board.SetItem(ItemQueue::animal, flyer, up);
+    const auto [sounds, animations] = PlayTurn(0, 0);
+
+    EXPECT_EQ(std::count(animations.begin(), animations.end(), AnimationIDs::CompleteChainMessage()), 1);
+    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), SoundIDs::ExtraPickBonus()), 1);
+    EXPECT_EQ(Inhabitants::Object(2, 2), cannibal);
+    EXPECT_EQ(ItemQueue::PickCount(), 2);
+    EXPECT_EQ(Scoring::Statistics().completeChainsCount, 1);
+    EXPECT_TRUE(ItemQueueAnimator::PickButton()->IsActive());
+}
+
+TEST_F(Choreography, CountdownsThatRunOutPlayTheirCuesTogether)
+{
+    BoardBuilder::PlaceGrass(0, 0);
+    BoardBuilder::PlaceAnimal(swimmer, up, 0, 4);
+    BoardBuilder::Flood(0, 4);
+    BoardBuilder::PlaceTree(4, 0);
+    BoardBuilder::Flood(4, 0);
+    BoardBuilder::Flood(4, 4);
+    for (int turn = 1; turn < Inhabitants::starvationTime; ++turn) {
+        Inhabitants::DecrementStarvationTimeRemaining(0, 0);
+        Inhabitants::DecrementFloodTimeRemaining(0, 4);
+        Inhabitants::DecrementFloodTimeRemaining(4, 0);
+        Inhabitants::DecrementFloodTimeRemaining(4, 4);
+    }
+    board.SetItem(ItemQueue::animal, flyer, up);
+    const auto [sounds, animations] = PlayTurn(2, 2);
+
+    EXPECT_EQ(sounds, (IDs{SoundIDs::ObjectBeingKilled(grass), SoundIDs::SwimmerFloodEvaporating(),
+                           SoundIDs::TreeFloodEvaporating(), SoundIDs::FloodEvaporating()}));
+    EXPECT_EQ(animations, (IDs{AnimationIDs::ObjectBeingKilled(grass, Inhabitants::Direction(0, 0)),
+                               AnimationIDs::SwimmerFloodEvaporating(up), AnimationIDs::TreeFloodEvaporating(),
+                               AnimationIDs::FloodEvaporating()}));
+    EXPECT_EQ(Inhabitants::Object(0, 0), tree);
+    EXPECT_EQ(Inhabitants::FloodedLots(), 0u);
+}
+
+TEST_F(Choreography, TakingTheGameDownInTheMiddleOfATurnLeavesNothing)
+{
+    BoardBuilder::PlaceAnimal(flyer, down, 0, 2);
+    BoardBuilder::PlaceAnimal(swimmer, left, 4, 2);
+    board.SetItem(ItemQueue::animal, grazer, up);
+    AnimatedBoard::ClickLot(4, 4);
+    for (int pump = 0; pump < 6; ++pump) {
+        board.Pump();
+    }
+    ASSERT_TRUE(InhabitantsAnimator::IsAnimating());
+    board.TakeDown();  // checks that no sprite, hot spot or sequence is left
+    EXPECT_FALSE(InhabitantsAnimator::IsAnimating());
+    const InhabitantsAnimator::VisualElement& element = InhabitantsAnimator::VisualElementOf(0, 2);
+    EXPECT_EQ(element.quiescentAnimationAction, nullptr);
+    EXPECT_EQ(element.landLotHotSpot, nullptr);
+}
+
+} // namespace
