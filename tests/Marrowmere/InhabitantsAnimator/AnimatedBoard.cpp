@@ -166,61 +166,63 @@ void BoardBuilder::PlaceTree(int row, int column)
 std::string DescribeGame()
 {
     std::ostringstream text;
-    for (int row = 0; row < Inhabitants::RowCount(); ++row) {
-        for (int column = 0; column < Inhabitants::ColumnCount(); ++column) {
-            text << (column == 0 ? "\n" : " ");
-            if (Inhabitants::IsOccupied(row, column)) {
-                const Inhabitants::ScoringInformation& record = Inhabitants::ScoringInformationOf(row, column);
-                text << int{Inhabitants::Object(row, column)} << int{Inhabitants::Direction(row, column)} << "/"
-                     << record.value << "," << record.eatingsCount << "," << record.completeChainsCount;
-                if (Inhabitants::IsTimed(row, column)) {
-                    text << "s" << Inhabitants::StarvationTimeRemaining(row, column);
-                }
-            } else {
-                text << ".";
-            }
-            if (Inhabitants::IsFlooded(row, column)) {
-                text << "~" << Inhabitants::FloodTimeRemaining(row, column);
-            }
+    for (int lot = 0; lot < Inhabitants::rowCount * Inhabitants::columnCount; ++lot) {
+        const int row = Inhabitants::RowOfLot(lot);
+        const int column = Inhabitants::ColumnOfLot(lot);
+        text << (column == 0 ? "\n" : " ");
+        if (Inhabitants::IsOccupied(row, column)) {
+            const Inhabitants::ScoringInformation& record = Inhabitants::ScoringInformationOf(row, column);
+            text << int{Inhabitants::Object(row, column)} << int{Inhabitants::Direction(row, column)} << "/"
+                 << record.value << "," << record.eatingsCount << "," << record.completeChainsCount;
+        } else {
+            text << ".";
+        }
+        if (Inhabitants::IsTimed(row, column)) {
+            text << "s" << Inhabitants::StarvationTimeRemaining(row, column);
+        }
+        if (Inhabitants::IsFlooded(row, column)) {
+            text << "~" << Inhabitants::FloodTimeRemaining(row, column);
         }
     }
-    const Scoring::StatisticsType statistics = Scoring::Statistics();
-    text << "\nscore " << Scoring::Score() << " turn " << statistics.currentTurnScore << " best "
-         << statistics.bestTurnScore << " turns " << statistics.totalTurnsCount << " eatings "
-         << statistics.totalEatingsCount << " by length " << statistics.singleEatingsCount << ","
-         << statistics.twoChainEatingsCount << "," << statistics.threeChainEatingsCount << ","
-         << statistics.fourChainEatingsCount << "," << statistics.fivePlusChainEatingsCount << " longest "
-         << statistics.longestChainCount << " chains " << statistics.completeChainsCount << "\npicks "
-         << ItemQueue::PickCount() << " item " << int{ItemQueue::CurrentItem()};
+    const Scoring::StatisticsType s = Scoring::Statistics();
+    text << "\nscore " << Scoring::Score() << " statistics";
+    for (int value : {s.currentTurnScore, s.bestTurnScore, s.totalTurnsCount, s.totalEatingsCount,
+                      s.singleEatingsCount, s.twoChainEatingsCount, s.threeChainEatingsCount,
+                      s.fourChainEatingsCount, s.fivePlusChainEatingsCount, s.longestChainCount,
+                      s.completeChainsCount}) {
+        text << " " << value;
+    }
+    text << "\npicks " << ItemQueue::PickCount() << " item " << int{ItemQueue::CurrentItem()};
     // A tool leaves the animal and direction of an earlier item behind; they mean nothing then.
     if (ItemQueue::CurrentItem() == ItemQueue::animal) {
         text << "/" << int{ItemQueue::CurrentAnimal()} << int{ItemQueue::CurrentDirection()};
     }
-    text << " available "
-         << ItemQueue::IsAnyItemAvailable() << " over " << Inhabitants::IsGameOver();
+    text << " available " << ItemQueue::IsAnyItemAvailable() << " over " << Inhabitants::IsGameOver();
     return text.str();
 }
 
 namespace {
 
+// Whether a dial is there exactly when it should be, showing the time left.
+bool IsDialRight(const Graphic8BitSprite* sprite, const void* hotSpot, bool isShown, ResourceID graphic)
+{
+    return (sprite != nullptr) == isShown && (hotSpot != nullptr) == isShown &&
+           (!isShown || sprite->GraphicResourceID() == graphic);
+}
+
 std::string LotMismatch(int row, int column)
 {
     const InhabitantsAnimator::VisualElement& element = InhabitantsAnimator::VisualElementOf(row, column);
-    const bool needsIdleAnimation = Inhabitants::IsOccupied(row, column) || Inhabitants::IsFlooded(row, column);
-    if ((element.quiescentAnimationAction != nullptr) != needsIdleAnimation) {
+    const bool isFlooded = Inhabitants::IsFlooded(row, column);
+    if ((element.quiescentAnimationAction != nullptr) != (Inhabitants::IsOccupied(row, column) || isFlooded)) {
         return "idle animation";
     }
-    const bool isTimed = Inhabitants::IsTimed(row, column);
-    if ((element.starvationTimerSprite != nullptr) != isTimed ||
-        (element.starvationTimerHotSpot != nullptr) != isTimed ||
-        (isTimed && element.starvationTimerSprite->GraphicResourceID() !=
-                        GraphicIDs::StarvationTimer(Inhabitants::StarvationTimeRemaining(row, column)))) {
+    if (!IsDialRight(element.starvationTimerSprite, element.starvationTimerHotSpot, Inhabitants::IsTimed(row, column),
+                     GraphicIDs::StarvationTimer(Inhabitants::StarvationTimeRemaining(row, column)))) {
         return "starvation dial";
     }
-    const bool isFlooded = Inhabitants::IsFlooded(row, column);
-    if ((element.floodTimerSprite != nullptr) != isFlooded || (element.floodTimerHotSpot != nullptr) != isFlooded ||
-        (isFlooded && element.floodTimerSprite->GraphicResourceID() !=
-                          GraphicIDs::FloodTimer(Inhabitants::FloodTimeRemaining(row, column)))) {
+    if (!IsDialRight(element.floodTimerSprite, element.floodTimerHotSpot, isFlooded,
+                     GraphicIDs::FloodTimer(Inhabitants::FloodTimeRemaining(row, column)))) {
         return "flood dial";
     }
     return element.landLotHotSpot == nullptr ? "lot hot spot" : "";

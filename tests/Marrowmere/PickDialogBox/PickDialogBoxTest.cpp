@@ -11,11 +11,6 @@
 
 namespace {
 
-Point2D CenterOf(const QuillonRectangle<int>& bounds)
-{
-    return {(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
-}
-
 class PickDialog : public ::testing::Test {
 protected:
     PickDialog()
@@ -43,7 +38,7 @@ TEST_F(PickDialog, OpensWithEveryItemAndMovesTheSelectionToTheItemPressed)
     EXPECT_FALSE(PickDialogBox::UseButton()->IsActive());
     EXPECT_FALSE(PickButtonActive());
     for (const PickDialogBox::ItemHotSpot* itemHotSpot : PickDialogBox::ItemHotSpots()) {
-        AnimatedBoard::Click(CenterOf(itemHotSpot->Bounds()));
+        ClickItem(itemHotSpot->Item(), itemHotSpot->Animal(), itemHotSpot->Direction());
         EXPECT_EQ(PickDialogBox::ItemHotSpot::CurrentlySelected(), itemHotSpot);
         EXPECT_TRUE(itemHotSpot->IsOutlineShown());
         EXPECT_EQ(std::count_if(PickDialogBox::ItemHotSpots().begin(), PickDialogBox::ItemHotSpots().end(),
@@ -85,7 +80,8 @@ TEST_F(PickDialog, CancelLeavesItemAndPicksAsTheyWere)
     const std::string before = Game();
     AnimatedBoard::Click(Locations::PickButtonHotSpotCenter());
     ClickItem(ItemQueue::cloud);
-    AnimatedBoard::Click(CenterOf(Locations::PickDialogBoxCancelButtonHotSpotBounds()));
+    const QuillonRectangle<int> cancel = Locations::PickDialogBoxCancelButtonHotSpotBounds();
+    AnimatedBoard::Click(Point2D(cancel.right, cancel.bottom));  // the corner counts as inside
     board.Pump();
     EXPECT_FALSE(PickDialogBox::IsOpen());
     EXPECT_EQ(Game(), before);
