@@ -16,6 +16,8 @@ MMMessageDialog::MMMessageDialog(QWidget* parent) : QDialog(parent), ui(new Ui::
     const QImage caution = ShellPictures::LoadProgramPicture(ShellPictures::cautionPicturePath);
     if (!caution.isNull())
         ui->picture->setPixmap(QPixmap::fromImage(ShellPictures::WithRedTransparent(caution)));
+    else
+        ui->picture->hide();
 }
 
 MMMessageDialog::~MMMessageDialog() = default;
@@ -30,6 +32,7 @@ void MMMessageDialog::SetMessage(const char* pCaption, const char* pMessage, con
 
 int MMMessageDialog::Ask()
 {
+    setFixedSize(sizeHint());
     return exec() == QDialog::Accepted ? confirmed : cancelled;
 }
 

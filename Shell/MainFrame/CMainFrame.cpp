@@ -540,6 +540,8 @@ void CMainFrame::DoGameOptionsWindow()
     m_bPlaced = true;
     m_fixedPosition = pos();
     pTVscreen->SetSlideShowPos(TVcoords[0], TVcoords[1], TVcoords[2], TVcoords[3]);
+    // The engine's clock has just started: the slideshow begins its cycle on it.
+    pTVscreen->ResetState();
     m_GUIState = WINDOWSTATE_GUI;
     update();
 }
