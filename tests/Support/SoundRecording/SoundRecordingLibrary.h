@@ -1,7 +1,9 @@
 #pragma once
 
 #include "Core/Resource/Resource.h"
+#include "Core/Resource/ResourceType.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <set>
@@ -14,19 +16,33 @@
 // plays come in the order they were played.
 class SoundRecordingLibrary : public Resource::PlatformSpecifics {
 public:
-    const void* GetPlatformSpecificResource(std::uint32_t type, ResourceID id) override;
+    using Block = std::pair<std::uint32_t, ResourceID>;
+
+    // The node of a block in `blocks` is the back end's token for it.
+    const void* GetPlatformSpecificResource(std::uint32_t type, ResourceID id) override
+    {
+        if (type == ResourceType::sound) {
+            soundsLookedUp.push_back(id);
+        }
+        return &*blocks.insert({type, id}).first;
+    }
     int GetPlatformSpecificResourceSize(std::uint32_t, ResourceID, const void*) override { return 0; }
-    void ReleasePlatformSpecificResource(const void* platformSpecificResource) override;
     const std::uint8_t* DereferencedPlatformSpecificResource(const void*) override { return nullptr; }
+    void ReleasePlatformSpecificResource(const void* token) override
+    {
+        const auto& [type, id] = *static_cast<const Block*>(token);
+        if (type == ResourceType::sound && onSoundReleased) {
+            onSoundReleased(id);
+        }
+    }
 
     // How often the sound was asked for.
-    long LookupCount(ResourceID id) const;
+    long LookupCount(ResourceID id) const { return std::count(soundsLookedUp.begin(), soundsLookedUp.end(), id); }
 
     std::vector<ResourceID> soundsLookedUp;
     // Called with every sound id as it is let go.
     std::function<void(ResourceID)> onSoundReleased;
 
 private:
-    // The node of a (type, id) is the back end's token for that block.
-    std::set<std::pair<std::uint32_t, ResourceID>> blocks;
+    std::set<Block> blocks;
 };
