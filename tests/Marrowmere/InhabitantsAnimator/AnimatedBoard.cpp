@@ -31,17 +31,12 @@ AnyAnimationLibrary::AnyAnimationLibrary(int frameCount)
 const void* AnyAnimationLibrary::GetPlatformSpecificResource(std::uint32_t type, ResourceID id)
 {
     lookups.emplace_back(type, id);
-    return type == ResourceType::animation ? &animationBlock : nullptr;
-}
-
-int AnyAnimationLibrary::GetPlatformSpecificResourceSize(std::uint32_t, ResourceID, const void* block)
-{
-    return block != nullptr ? static_cast<int>(animationBlock.size()) : 0;
-}
-
-const std::uint8_t* AnyAnimationLibrary::DereferencedPlatformSpecificResource(const void* block)
-{
-    return block != nullptr ? animationBlock.data() : nullptr;
+    const void* block = InMemoryResourceLibrary::GetPlatformSpecificResource(type, id);
+    if (block == nullptr && type == ResourceType::animation) {
+        Add(type, id, animationBlock);
+        block = InMemoryResourceLibrary::GetPlatformSpecificResource(type, id);
+    }
+    return block;
 }
 
 std::vector<ResourceID> AnyAnimationLibrary::LookedUp(std::uint32_t type) const
@@ -157,12 +152,6 @@ void BoardBuilder::PlaceGrass(int row, int column)
     Kill(row, column);
 }
 
-void BoardBuilder::PlaceTree(int row, int column)
-{
-    PlaceGrass(row, column);
-    Kill(row, column);
-}
-
 std::string DescribeGame()
 {
     std::ostringstream text;
@@ -201,48 +190,30 @@ std::string DescribeGame()
     return text.str();
 }
 
-namespace {
-
-// Whether a dial is there exactly when it should be, showing the time left.
-bool IsDialRight(const Graphic8BitSprite* sprite, const void* hotSpot, bool isShown, ResourceID graphic)
-{
-    return (sprite != nullptr) == isShown && (hotSpot != nullptr) == isShown &&
-           (!isShown || sprite->GraphicResourceID() == graphic);
-}
-
-std::string LotMismatch(int row, int column)
-{
-    const InhabitantsAnimator::VisualElement& element = InhabitantsAnimator::VisualElementOf(row, column);
-    const bool isFlooded = Inhabitants::IsFlooded(row, column);
-    if ((element.quiescentAnimationAction != nullptr) != (Inhabitants::IsOccupied(row, column) || isFlooded)) {
-        return "idle animation";
-    }
-    if (!IsDialRight(element.starvationTimerSprite, element.starvationTimerHotSpot, Inhabitants::IsTimed(row, column),
-                     GraphicIDs::StarvationTimer(Inhabitants::StarvationTimeRemaining(row, column)))) {
-        return "starvation dial";
-    }
-    if (!IsDialRight(element.floodTimerSprite, element.floodTimerHotSpot, isFlooded,
-                     GraphicIDs::FloodTimer(Inhabitants::FloodTimeRemaining(row, column)))) {
-        return "flood dial";
-    }
-    return element.landLotHotSpot == nullptr ? "lot hot spot" : "";
-}
-
-}  // namespace
-
 std::string ScreenObjectsMismatch()
 {
+    // A dial's picture id, 0 without a dial, -1 for a sprite without its hot spot or back.
+    const auto dial = [](const Graphic8BitSprite* sprite, const void* hotSpot) {
+        return sprite != nullptr && hotSpot != nullptr ? sprite->GraphicResourceID() : -int{sprite || hotSpot};
+    };
     std::ostringstream text;
-    for (int row = 0; row < Inhabitants::RowCount(); ++row) {
-        for (int column = 0; column < Inhabitants::ColumnCount(); ++column) {
-            const std::string mismatch = LotMismatch(row, column);
-            if (!mismatch.empty()) {
-                text << "lot " << row << "," << column << ": " << mismatch << "; ";
-            }
+    for (int lot = 0; lot < Inhabitants::rowCount * Inhabitants::columnCount; ++lot) {
+        const int row = Inhabitants::RowOfLot(lot);
+        const int column = Inhabitants::ColumnOfLot(lot);
+        const InhabitantsAnimator::VisualElement& element = InhabitantsAnimator::VisualElementOf(row, column);
+        const bool isTimed = Inhabitants::IsTimed(row, column);
+        const bool isFlooded = Inhabitants::IsFlooded(row, column);
+        if ((element.quiescentAnimationAction != nullptr) != (Inhabitants::IsOccupied(row, column) || isFlooded) ||
+            dial(element.starvationTimerSprite, element.starvationTimerHotSpot) !=
+                (isTimed ? GraphicIDs::StarvationTimer(Inhabitants::StarvationTimeRemaining(row, column)) : 0) ||
+            dial(element.floodTimerSprite, element.floodTimerHotSpot) !=
+                (isFlooded ? GraphicIDs::FloodTimer(Inhabitants::FloodTimeRemaining(row, column)) : 0) ||
+            element.landLotHotSpot == nullptr) {
+            text << "lot " << row << "," << column << "; ";
         }
     }
     if ((ItemQueueAnimator::CurrentItemAnimation() != nullptr) != ItemQueue::IsAnyItemAvailable()) {
-        text << "queue's idle animation; ";
+        text << "the queue's idle animation";
     }
     return text.str();
 }

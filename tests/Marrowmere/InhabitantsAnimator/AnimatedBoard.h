@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Core/Resource/Resource.h"
+#include "tests/Support/ResourceFixtures/InMemoryResourceLibrary.h"
 #include "Marrowmere/InhabitantsAnimator/InhabitantsAnimator.h"
 #include "Marrowmere/ItemQueue/ItemQueue.h"
 
@@ -12,15 +13,12 @@
 
 // A resource back end for the animated board: every animation (SPAN) it is asked for plays
 // the given number of frames at 20 frames a second (none: every animation ends at once);
-// every other block is missing. It records every block looked up, in order.
-class AnyAnimationLibrary : public Resource::PlatformSpecifics {
+// every other block is missing unless added. It records every block looked up, in order.
+class AnyAnimationLibrary : public InMemoryResourceLibrary {
 public:
     explicit AnyAnimationLibrary(int frameCount);
 
     const void* GetPlatformSpecificResource(std::uint32_t type, ResourceID id) override;
-    int GetPlatformSpecificResourceSize(std::uint32_t type, ResourceID id, const void* block) override;
-    void ReleasePlatformSpecificResource(const void*) override {}
-    const std::uint8_t* DereferencedPlatformSpecificResource(const void* block) override;
 
     // Ids of one type looked up, in order.
     std::vector<ResourceID> LookedUp(std::uint32_t type) const;
@@ -75,7 +73,6 @@ public:
     using InhabitantsAnimator::Kill;
     using InhabitantsAnimator::PlaceAnimal;
     static void PlaceGrass(int row, int column);
-    static void PlaceTree(int row, int column);
 };
 
 // The board, score, statistics and queue as one text, for comparing two ways of playing.
