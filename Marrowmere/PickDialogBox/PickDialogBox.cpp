@@ -39,6 +39,9 @@ void PickDialogBox::TakeDown()
 
 void PickDialogBox::Open()
 {
+    if (isOpen) {
+        return;
+    }
     dialogBoxSprite = new Graphic8BitSprite(GraphicIDs::PickDialogBox(), Locations::PickDialogBoxPosition(),
                                             dialogRenderingOrderPosition);
     for (ObjectType itemAnimal : {flyer, swimmer, grazer, cannibal}) {
