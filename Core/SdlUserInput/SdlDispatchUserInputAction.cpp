@@ -41,8 +41,11 @@ void SdlDispatchUserInputAction::CheckAndProcessEvent(UserInputEvents* events)
     if (!isQueueOpen) {
         return;
     }
+    // Read straight off the queue: SDL_PollEvent would stop at the marker it leaves behind
+    // each time it is called and so hold back the events that arrive after it by one pump.
+    SDL_PumpEvents();
     SDL_Event event;
-    while (SDL_PollEvent(&event) != 0) {
+    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1) {
         if (Process(event, *events)) {
             return;
         }

@@ -13,6 +13,8 @@
 
 #include <algorithm>
 
+GameOverAction* GameOverAction::instance = nullptr;
+
 GameOverAction::GameOverAction()
     : topHalfSprite(std::make_unique<Graphic8BitSprite>(GraphicIDs::GameOverTopHalf(), Point2D(0, 0),
                                                         bannerRenderingOrderPosition)),
@@ -22,6 +24,7 @@ GameOverAction::GameOverAction()
                                                        reasonRenderingOrderPosition))
 {
     GameState::SetState(GameState::endingGame);
+    instance = this;
 
     // The stack of top half, bottom half and reason panel is centred in the board area; the
     // halves come in from beyond the left and right edges, the panel from above the screen.
@@ -44,7 +47,12 @@ GameOverAction::GameOverAction()
     reasonSprite->ChangePosition(initialReasonPosition);
 }
 
-GameOverAction::~GameOverAction() = default;
+GameOverAction::~GameOverAction()
+{
+    if (instance == this) {
+        instance = nullptr;
+    }
+}
 
 void GameOverAction::operator()()
 {

@@ -39,6 +39,9 @@ public:
     static constexpr double bannerSpeed = 1200.0;
     static constexpr double reasonSpeed = 600.0;
 
+    // The game-over screen being shown, or null.
+    static const GameOverAction* Instance() { return instance; }
+    const Graphic8BitSprite& ReasonSprite() const { return *reasonSprite; }
     bool IsGameOverInPlace() const { return isGameOverInPlace; }
     bool HasCompleted() const { return hasCompleted; }
 
@@ -59,4 +62,6 @@ private:
     Point2D finalReasonPosition;
     double reasonElapsedTimeOffset = 0.0;
     std::unique_ptr<EndGameHotSpot> endGameHotSpot;
+
+    static GameOverAction* instance;
 };

@@ -16,16 +16,9 @@
 #include "Marrowmere/ScoringAnimator/ScoringAnimator.h"
 #include "Marrowmere/Tutorial/Tutorial.h"
 
-// The per-game subsystems that are still being built stay out until they have landed.
-#ifdef MARROWMERE_HAS_INHABITANTS_ANIMATOR
 #include "Marrowmere/InhabitantsAnimator/InhabitantsAnimator.h"
-#endif
-#ifdef MARROWMERE_HAS_ITEM_QUEUE_ANIMATOR
 #include "Marrowmere/ItemQueueAnimator/ItemQueueAnimator.h"
-#endif
-#ifdef MARROWMERE_HAS_PICK_DIALOG_BOX
 #include "Marrowmere/PickDialogBox/PickDialogBox.h"
-#endif
 
 bool GamePlay::isGameInProgress = false;
 bool GamePlay::isBackgroundMusicActive = true;
@@ -33,6 +26,7 @@ bool GamePlay::isBackgroundDrawn = false;
 BackgroundHotSpot* GamePlay::backgroundHotSpot = nullptr;
 std::unique_ptr<Sound> GamePlay::backgroundMusic;
 SequencedAction::SequencedActionHandler* GamePlay::fadeInSequence = nullptr;
+std::function<void()> GamePlay::pumpObserver;
 
 // The last action of the fade-in's sequence: the sequence is about to run out, so its handle
 // is dropped before the scheduler destroys it.
@@ -74,16 +68,10 @@ void GamePlay::ResumeGame()
 void GamePlay::SetUp()
 {
     EasterEggs::SetUp();
-#ifdef MARROWMERE_HAS_INHABITANTS_ANIMATOR
     InhabitantsAnimator::SetUp();
-#endif
     ScoringAnimator::SetUp();
-#ifdef MARROWMERE_HAS_ITEM_QUEUE_ANIMATOR
     ItemQueueAnimator::SetUp();
-#endif
-#ifdef MARROWMERE_HAS_PICK_DIALOG_BOX
     PickDialogBox::SetUp();
-#endif
 #ifdef MARROWMERE_HAS_TUTORIAL_SCRIPT
     if (Tutorial::IsActive()) {
         Tutorial::SetUp();
@@ -126,16 +114,10 @@ void GamePlay::TakeDown()
         Tutorial::TakeDown();
     }
 #endif
-#ifdef MARROWMERE_HAS_PICK_DIALOG_BOX
     PickDialogBox::TakeDown();
-#endif
-#ifdef MARROWMERE_HAS_ITEM_QUEUE_ANIMATOR
     ItemQueueAnimator::TakeDown();
-#endif
     ScoringAnimator::TakeDown();
-#ifdef MARROWMERE_HAS_INHABITANTS_ANIMATOR
     InhabitantsAnimator::TakeDown();
-#endif
     EasterEggs::TakeDown();
     fadeInSequence = nullptr;
     SequencedAction::RemoveAllActions();
@@ -173,6 +155,9 @@ void GamePlay::PlayGame()
 
     while (GameState::State() == GameState::playing || GameState::State() == GameState::endingGame) {
         SequencedAction::HandleNextActions(Timer::PausableTime());
+        if (pumpObserver) {
+            pumpObserver();
+        }
     }
 
     // A tutorial game cannot be paused: whatever stops its loop ends it.

@@ -2,6 +2,7 @@
 
 #include "Core/SequencedActions/SequencedAction.h"
 
+#include <functional>
 #include <memory>
 
 class BackgroundHotSpot;
@@ -29,6 +30,10 @@ public:
     static void SetBackgroundMusicActivityState(bool isActive) { isBackgroundMusicActive = isActive; }
     static bool IsBackgroundMusicActive() { return isBackgroundMusicActive; }
 
+    // Called after every pump of the loop, for programs that drive the game by script (the
+    // replay tool, tests) or measure it; empty by default.
+    static void SetPumpObserver(std::function<void()> observer) { pumpObserver = std::move(observer); }
+
     static constexpr double fadeDuration = 1.0 / 3.0;
     static constexpr int cursorRenderingOrderPosition = 16;
 
@@ -52,4 +57,5 @@ private:
     static BackgroundHotSpot* backgroundHotSpot;
     static std::unique_ptr<Sound> backgroundMusic;
     static SequencedAction::SequencedActionHandler* fadeInSequence;
+    static std::function<void()> pumpObserver;
 };
