@@ -355,8 +355,6 @@ void CMainFrame::OnEditPref()
 
 void CMainFrame::OnScoresStats()
 {
-    if (!m_bGameStatsValid)
-        return;
     ShowStatistics(MakeStatsRecord(Scoring::Statistics(), Scoring::Score()));
 }
 
