@@ -4,6 +4,8 @@
 
 #include <QApplication>
 
+#include <SDL.h>
+
 #include <cstdlib>
 #include <iostream>
 
@@ -28,6 +30,9 @@ int main(int argc, char* argv[])
                      "(DISPLAY and WAYLAND_DISPLAY are not set).\n";
         return EXIT_FAILURE;
     }
+    // SDL would turn SIGINT and SIGTERM into events that only the game loop reads: the program
+    // could then not be ended from outside while the menu is up.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     QApplication application(argc, argv);
     CMarrowmereApp theApp;
     if (!theApp.InitInstance())
