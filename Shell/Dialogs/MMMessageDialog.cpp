@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QPixmap>
 
+#include <algorithm>
+
 namespace {
 QString Text(const char* text) { return text != nullptr ? QString::fromLatin1(text) : QString(); }
 } // namespace
@@ -32,7 +34,9 @@ void MMMessageDialog::SetMessage(const char* pCaption, const char* pMessage, con
 
 int MMMessageDialog::Ask()
 {
-    setFixedSize(sizeHint());
+    // Wide enough for the whole caption in the title bar.
+    const int captionWidth = fontMetrics().horizontalAdvance(windowTitle()) + 140;
+    setFixedSize(std::max(sizeHint().width(), captionWidth), sizeHint().height());
     return exec() == QDialog::Accepted ? confirmed : cancelled;
 }
 

@@ -3,6 +3,8 @@
 #include "Shell/Instructions/CScrollingBitmapPage.h"
 #include "ui_CInstructionsDialog.h"
 
+#include <QTabBar>
+
 CInstructionsDialog::CInstructionsDialog(QWidget* parent, ModelessHost* host)
     : ModelessDialog(parent, host), ui(new Ui::CInstructionsDialog)
 {
@@ -16,6 +18,9 @@ CInstructionsDialog::CInstructionsDialog(QWidget* parent, ModelessHost* host)
     };
     for (const auto& page : pages)
         ui->pages->addTab(new CScrollingBitmapPage(this, page.bitmapName), QString::fromLatin1(page.title));
+    // Every tab's title shows whole.
+    ui->pages->tabBar()->setElideMode(Qt::ElideNone);
+    setMinimumWidth(ui->pages->tabBar()->sizeHint().width() + 40);
 }
 
 CInstructionsDialog::~CInstructionsDialog() = default;
