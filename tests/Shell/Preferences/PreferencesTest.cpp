@@ -108,15 +108,4 @@ TEST_F(PreferencesTest, HandEditedNonsenseFallsBackToTheDefaults)
     }
 }
 
-TEST_F(PreferencesTest, FindValueNeverWritesPastItsBuffer)
-{
-    HandEdit("PlayerName=ABCDEFGHIJKLMNOP\n");
-    char buffer[8];
-    std::memset(buffer, '#', sizeof buffer);
-    ASSERT_TRUE(Preferences::FindValue("PlayerName", 0, buffer, 5));
-    EXPECT_STREQ(buffer, "ABCD");
-    EXPECT_EQ(buffer[5], '#');
-    EXPECT_FALSE(Preferences::FindValue("playername", 0, buffer, sizeof buffer));
-}
-
 } // namespace
