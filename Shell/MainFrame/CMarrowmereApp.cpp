@@ -7,6 +7,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QFont>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -19,6 +20,9 @@ CMarrowmereApp::CMarrowmereApp()
 {
     QCoreApplication::setOrganizationName(QString::fromLatin1(organisationName));
     QCoreApplication::setApplicationName(QString::fromLatin1(applicationName));
+    // The dialogs and the slideshow ask for "Comic Sans MS"; where the machine lacks it, the
+    // look-alike Comic Neue stands in.
+    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
 }
 
 CMarrowmereApp::CMarrowmereApp(std::vector<std::filesystem::path> searchPath) : CMarrowmereApp()

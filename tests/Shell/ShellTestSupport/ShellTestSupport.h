@@ -37,6 +37,6 @@ void LoadResourceLibraryWith(const std::vector<Bitmap>& bitmaps);
 // Runs `answer` on the next modal dialog that opens (polling the event loop until one does).
 void AnswerNextModal(std::function<void(QWidget* dialog)> answer);
 // Processes events until the condition holds or the time is up; the condition's last value.
-bool ProcessEventsUntil(const std::function<bool()>& condition, int milliseconds = 3000);
+bool ProcessEventsUntil(const std::function<bool()>& condition, int milliseconds = 10000);
 
 } // namespace ShellTest
