@@ -21,6 +21,9 @@ void ReportSdlFailure(const char* what)
 
 SdlDisplayScreen8Bit* SdlDisplayScreen8Bit::Create()
 {
+    // SDL would turn an interrupt or a termination request into a quit event, which nobody
+    // reads during play: the program must stay stoppable by signals.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         std::cerr << "SDL2 Error!: Couldn't create an SDL2 display object! (" << SDL_GetError() << ")\n";
         return nullptr;
@@ -73,7 +76,11 @@ bool SdlDisplayScreen8Bit::MakeSurfaces()
         return false;
     }
     SDL_RendererInfo info{};
-    presentsWithVsync = SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+    const bool hasInfo = SDL_GetRendererInfo(renderer, &info) == 0;
+    presentsWithVsync = hasInfo && (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+    // Smoothing in software costs several milliseconds a frame: a renderer without a graphics
+    // processor only repeats pixels.
+    smoothsFraction = hasInfo && (info.flags & SDL_RENDERER_SOFTWARE) == 0;
     texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width, height);
     if (texture == nullptr) {
         ReportSdlFailure("the game's picture could not be made");
@@ -208,18 +215,24 @@ void SdlDisplayScreen8Bit::ShowOffscreenBuffer()
     }
     UnlockSurfaces();
     visible.swap(backBuffer);
-    Present();
-    WaitForNextFrame();
+    // A frame like the one on the screen is not presented again (the loop then waits for the
+    // next sixtieth of a second instead), except now and then, so that a window the desktop
+    // has drawn over gets its picture back.
+    const bool isUnchanged = visible == backBuffer;
+    const bool presents = !isUnchanged || ++unchangedFramesSkipped >= maximumUnchangedFramesSkipped;
+    if (presents) {
+        unchangedFramesSkipped = 0;
+        Present();
+    }
+    WaitForNextFrame(presents && isActive && presentsWithVsync);
 }
 
-double SdlDisplayScreen8Bit::MinimumFramePeriod() const
-{
-    return presentsWithVsync ? 1.0 / 240.0 : 1.0 / 60.0;
-}
-
-void SdlDisplayScreen8Bit::WaitForNextFrame()
+void SdlDisplayScreen8Bit::WaitForNextFrame(bool hasWaitedForRefresh)
 {
     using Clock = std::chrono::steady_clock;
+    // After a present that waited for the display's refresh, only a guard against drivers
+    // whose present returns at once (a hidden window); otherwise a sixtieth of a second.
+    const double period = hasWaitedForRefresh ? 1.0 / 240.0 : 1.0 / 60.0;
     auto now = Clock::now();
     if (now < nextFrameTime) {
         std::this_thread::sleep_until(nextFrameTime);
@@ -227,7 +240,7 @@ void SdlDisplayScreen8Bit::WaitForNextFrame()
     }
     // A late frame starts the count afresh rather than hurrying to catch up.
     nextFrameTime = std::max(nextFrameTime, now) +
-                    std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(MinimumFramePeriod()));
+                    std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(period));
 }
 
 bool SdlDisplayScreen8Bit::PrepareWholeFactorTarget(int factor)
@@ -340,7 +353,12 @@ void SdlDisplayScreen8Bit::Present()
     const SDL_Rect destination{placement.x, placement.y, placement.width, placement.height};
     SDL_Texture* source = texture;
     // The whole factor repeats pixels exactly (nearest); only the fraction left is smoothed.
-    if (placement.width != width * box.WholeFactor() && PrepareWholeFactorTarget(box.WholeFactor()) &&
+    // With a whole factor of 1 the picture itself is smoothed on the way; with no fraction left
+    // it is only repeated.
+    const int factor = box.WholeFactor();
+    const bool hasFraction = smoothsFraction && placement.width != width * factor;
+    SDL_SetTextureScaleMode(texture, hasFraction && factor == 1 ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    if (hasFraction && factor > 1 && PrepareWholeFactorTarget(factor) &&
         SDL_SetRenderTarget(renderer, wholeFactorTexture) == 0) {
         SDL_RenderCopy(renderer, texture, nullptr, nullptr);
         SDL_SetRenderTarget(renderer, nullptr);

@@ -15,12 +15,14 @@ struct SDL_Texture;
 // The game's display on SDL2: one window, full screen on the desktop, and a renderer that waits
 // for the display's refresh. The picture is letterboxed: scaled by the largest whole factor that
 // fits with every pixel repeated exactly, and only the remaining fraction smoothed, so pixels
-// stay crisp and even on any screen. The 8-bit pictures live in plain memory; at present time
+// stay crisp and even on any screen (a software renderer, which would smooth at a high cost in
+// processor time, only repeats pixels). The 8-bit pictures live in plain memory; at present time
 // the visible one is turned into pixels through the palette, which a fade scales.
 //
 // Showing a frame paces the game loop: the present waits for the display's refresh; where the
-// renderer cannot (some drivers offer no synchronised renderer), the display waits itself until
-// the next sixtieth of a second, so the loop never spins a core. The window is
+// renderer cannot (some drivers offer no synchronised renderer), or where the frame is the one
+// already on the screen and is not presented again, the display waits itself until the next
+// sixtieth of a second, so the loop never spins a core. The window is
 // hidden until Activate() and hidden again by Pause(), so the menu window shows meanwhile; while
 // active the pointer is confined to it.
 class SdlDisplayScreen8Bit : public DisplayScreen8Bit::PlatformSpecifics {
@@ -56,9 +58,6 @@ public:
     double FadeLevel() const { return fadeLevel; }
     // The renderer's present waits for the display's refresh.
     bool PresentsWithVsync() const { return presentsWithVsync; }
-    // Frames shown no closer together than this (seconds): a sixtieth without vsync; with it,
-    // a guard against drivers whose present returns at once (a hidden window).
-    double MinimumFramePeriod() const;
     // The colour palette index shows on the display now, fade included.
     PaletteColor DisplayedColor(std::uint8_t index) const;
 
@@ -76,7 +75,7 @@ private:
     // renderer has no render targets (the picture is then scaled in one step).
     bool PrepareWholeFactorTarget(int factor);
     // Sleeps until the next frame is due.
-    void WaitForNextFrame();
+    void WaitForNextFrame(bool hasWaitedForRefresh);
 
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
@@ -84,7 +83,10 @@ private:
     SDL_Texture* wholeFactorTexture = nullptr;
     int wholeFactor = 0;
     bool presentsWithVsync = false;
+    bool smoothsFraction = false;
     std::chrono::steady_clock::time_point nextFrameTime;
+    int unchangedFramesSkipped = 0;
+    static constexpr int maximumUnchangedFramesSkipped = 30;
     int bytesPerRow = 0;
     std::vector<std::uint8_t> visible;
     std::vector<std::uint8_t> backBuffer;

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <iostream>
 
-SdlDispatchUserInputAction::SdlDispatchUserInputAction() : isQueueOpen(SDL_InitSubSystem(SDL_INIT_EVENTS) == 0)
+SdlDispatchUserInputAction::SdlDispatchUserInputAction() : isQueueOpen(OpenQueue())
 {
     if (!isQueueOpen) {
         std::cerr << "Marrowmere: SDL's event queue could not be opened; the game takes no input (" << SDL_GetError()
@@ -17,6 +17,14 @@ SdlDispatchUserInputAction::SdlDispatchUserInputAction() : isQueueOpen(SDL_InitS
     if (isQueueOpen && SDL_IsTextInputActive() == SDL_FALSE) {
         SDL_StartTextInput();
     }
+}
+
+bool SdlDispatchUserInputAction::OpenQueue()
+{
+    // SDL would turn an interrupt or a termination request into a quit event, which the game
+    // drops during play: the program must stay stoppable by signals.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    return SDL_InitSubSystem(SDL_INIT_EVENTS) == 0;
 }
 
 SdlDispatchUserInputAction::~SdlDispatchUserInputAction()

@@ -27,6 +27,7 @@ public:
     char GetKeyDownChar() override { return lastChar; }
 
 private:
+    static bool OpenQueue();
     // Acts on one event; false when the game does not use it.
     bool Process(const SDL_Event& event, UserInputEvents& events);
     // Takes the key's pending text event off the queue, if any, and keeps its character.
