@@ -130,8 +130,6 @@ private:
     bool bGameRunning = false;
     bool bSplashDone = false;
     bool m_bGameStatsValid = false;
-    bool m_bCheckState = false;
-    bool m_bTutorialPending = false;
     bool m_bStartingEngine = false;
     bool m_bClosing = false;
     std::map<int, QPushButton*> m_GameButtons;

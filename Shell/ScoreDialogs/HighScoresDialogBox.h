@@ -32,5 +32,4 @@ private:
     void FillRows();
 
     std::unique_ptr<Ui::HighScoresDialogBox> ui;
-    int m_ItemSelected = -1;
 };

@@ -194,8 +194,7 @@ void Slideshow::EraseOffscreenBuffer()
 
 void Slideshow::CacheHighScores()
 {
-    highScoresCount = CScoreFileIO::GetCount();
-    currentFallingIndex = highScoresCount;
+    currentFallingIndex = CScoreFileIO::GetCount();
 }
 
 void Slideshow::DrawPictureInOffscreenBuffer(int pictureID)

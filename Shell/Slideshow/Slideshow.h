@@ -88,7 +88,6 @@ private:
     double stateStartTime = 0.0;
     double stateEndTime = 0.0;
     std::array<int, 4> creaturePictures = creaturePictureIDs;
-    int highScoresCount = 0;
     int currentFallingIndex = 0;
     QImage backBuffer;           // the off-screen picture; null shows black
     QList<QRgb> fadeColors;      // the colours of the last picture drawn, the base of every fade
