@@ -72,11 +72,9 @@ void GamePlay::SetUp()
     ScoringAnimator::SetUp();
     ItemQueueAnimator::SetUp();
     PickDialogBox::SetUp();
-#ifdef MARROWMERE_HAS_TUTORIAL_SCRIPT
     if (Tutorial::IsActive()) {
         Tutorial::SetUp();
     }
-#endif
     DrawBackgroundOnce();
     backgroundHotSpot = new BackgroundHotSpot;
     SetUpSequencedActions();
@@ -109,11 +107,9 @@ void GamePlay::TakeDown()
 {
     delete backgroundHotSpot;
     backgroundHotSpot = nullptr;
-#ifdef MARROWMERE_HAS_TUTORIAL_SCRIPT
     if (Tutorial::IsActive()) {
         Tutorial::TakeDown();
     }
-#endif
     PickDialogBox::TakeDown();
     ItemQueueAnimator::TakeDown();
     ScoringAnimator::TakeDown();

@@ -42,6 +42,18 @@ bool IsReadyForMove()
 
 } // namespace
 
+// Watches the tutorial's turns from a sequence older than the tutorial's script, so that it
+// sees each resolved board before the script's next click can start the next turn in the
+// same pump.
+class GameDriver::TutorialWatchAction : public SequencedAction {
+public:
+    explicit TutorialWatchAction(GameDriver& driver) : driver(driver) {}
+    void operator()() override { driver.WatchTutorial(); }
+
+private:
+    GameDriver& driver;
+};
+
 GameDriver::GameDriver(MemoryDisplayScreen8Bit& display, MoveSource moveSource, Listener listener)
     : display(display), moveSource(std::move(moveSource)), listener(std::move(listener))
 {
@@ -61,10 +73,15 @@ void GameDriver::PlayGame()
 {
     steps.clear();
     hasStarted = false;
-    wasResolved = true;
     observing = this;
     GamePlay::SetPumpObserver([this] { Pump(); });
-    if (!Tutorial::IsActive()) {
+    if (Tutorial::IsActive()) {
+        // Made before the game so that it runs first in every pump; a game in progress would
+        // be taken down, this action with it, so it goes first.
+        GamePlay::Finalize();
+        SequencedAction::StartNewSequence();
+        new TutorialWatchAction(*this);
+    } else {
         Then([this] {
             if (!IsReadyForMove()) {
                 return false;
@@ -80,10 +97,6 @@ void GameDriver::PlayGame()
 void GameDriver::Pump()
 {
     ++pumpCount;
-    if (Tutorial::IsActive()) {
-        WatchTutorial();
-        return;
-    }
     if (steps.empty()) {
         return;
     }
@@ -97,15 +110,17 @@ void GameDriver::Pump()
 
 void GameDriver::WatchTutorial()
 {
+    // A turn counts when it is played; without pictures it may resolve in the pump that
+    // started it, so the count, not a change of the resolved flag, tells that a turn was made.
+    const int turns = Scoring::Statistics().totalTurnsCount;
     if (!hasStarted) {
         hasStarted = true;
+        reportedTurns = turns;
         listener(Event::start);
-    }
-    const bool isResolved = Inhabitants::IsResolved();
-    if (isResolved && !wasResolved) {
+    } else if (Inhabitants::IsResolved() && turns != reportedTurns) {
+        reportedTurns = turns;
         listener(Event::moved);
     }
-    wasResolved = isResolved;
 }
 
 void GameDriver::ScheduleNextMove()

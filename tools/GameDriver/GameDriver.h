@@ -72,6 +72,7 @@ public:
 private:
     // One script step, called once per pump until it reports that it is done.
     using Step = std::function<bool()>;
+    class TutorialWatchAction;
 
     void Pump();
     void Then(Step step) { steps.push_back(std::move(step)); }
@@ -92,7 +93,7 @@ private:
     Listener listener;
     std::deque<Step> steps;
     long pumpCount = 0;
-    bool wasResolved = true;
+    int reportedTurns = 0;
     bool hasStarted = false;
     // The item before a move made its own current, put back when the lot refuses the move.
     Move previousItem;
