@@ -10,6 +10,8 @@
 #include "tests/Support/Common/TemporaryFolder.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -177,6 +179,15 @@ TEST_F(StartUpTest, CommandsWithAndWithoutAPausedGame)
     EXPECT_TRUE(ResumeEnabled());
     EXPECT_TRUE(frame.IsGameStatsValid());
     EXPECT_EQ(frame.SlideShow()->CurrentState(), Slideshow::displayingPausedGame);
+
+    // Print Screen copies the game screen only during play.
+    QApplication::clipboard()->clear();
+    frame.DoScreenCapture();
+    EXPECT_TRUE(QApplication::clipboard()->image().isNull());
+    GameState::SetState(GameState::playing);
+    frame.DoScreenCapture();
+    GameState::SetState(GameState::paused);
+    EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(640, 480));
 
     // With the game paused, New Game, Tutorial and Exit ask first; Cancel keeps the game.
     EXPECT_EQ(AnswerCommand(pushNewGame, "cancelButton"),
