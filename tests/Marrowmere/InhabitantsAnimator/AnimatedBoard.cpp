@@ -12,7 +12,6 @@
 #include "Marrowmere/ItemQueueAnimator/ItemQueueAnimator.h"
 #include "Marrowmere/Locations/Locations.h"
 #include "Marrowmere/PickDialogBox/PickDialogBox.h"
-#include "Marrowmere/QuiescentAnimationAction/QuiescentAnimationAction.h"
 #include "Marrowmere/Scoring/Scoring.h"
 #include "Marrowmere/ScoringAnimator/ScoringAnimator.h"
 #include "tests/Support/ResourceFixtures/BlockBytes.h"
@@ -87,10 +86,8 @@ void AnimatedBoard::TakeDown()
     ScoringAnimator::TakeDown();
     InhabitantsAnimator::TakeDown();
     SequencedAction::RemoveAllActions();
-    GameState::SetState(GameState::idle);
     EXPECT_EQ(Sprite::LiveSpriteCount(), 0u);
     EXPECT_EQ(HotSpot::LiveHotSpotCount(), 0u);
-    EXPECT_EQ(SequencedAction::CurrentSequence(), nullptr);
 }
 
 void AnimatedBoard::Pump()

@@ -31,7 +31,7 @@ private:
 
 // A game's board, score, item queue and pick dialog set up as the game does it, on a clock
 // that moves 1/60 s per pump, with AnyAnimationLibrary as the resources. Taking it down
-// checks that no sprite, hot spot or sequence is left behind.
+// checks that no sprite or hot spot is left behind.
 class AnimatedBoard {
 public:
     explicit AnimatedBoard(int frameCount = 2);
