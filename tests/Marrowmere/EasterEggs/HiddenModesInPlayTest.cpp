@@ -67,11 +67,7 @@ protected:
             key.text.text[0] = character;
             SDL_PushEvent(&key);
         }
-        if (isNewGame) {
-            GamePlay::NewGame();
-        } else {
-            GamePlay::ResumeGame();
-        }
+        (isNewGame ? GamePlay::NewGame : GamePlay::ResumeGame)();
         EXPECT_EQ(GameState::State(), GameState::paused);
         EXPECT_EQ(SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT), 0) << text;
     }
