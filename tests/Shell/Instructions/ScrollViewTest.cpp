@@ -1,11 +1,9 @@
 #include "Shell/Instructions/CBitmapScrollView.h"
-#include "Shell/Instructions/CInstructionsDialog.h"
 #include "tests/Shell/ShellTestSupport/ShellTestSupport.h"
 
 #include <QLabel>
 #include <QMessageBox>
 #include <QScrollBar>
-#include <QTabWidget>
 
 #include <gtest/gtest.h>
 
@@ -65,17 +63,6 @@ TEST_F(ScrollViewTest, AMissingPictureSaysSoAndLeavesTheFrameEmpty)
     ASSERT_NE(message, nullptr);
     EXPECT_EQ(message->text(), "Load Image Failed");
     EXPECT_TRUE(frame->pixmap().isNull());
-}
-
-TEST_F(ScrollViewTest, TheInstructionsHaveFiveTitledPages)
-{
-    CInstructionsDialog instructions(nullptr, nullptr);
-    QTabWidget& pages = instructions.Pages();
-    ASSERT_EQ(pages.count(), 5);
-    const char* titles[] = {"Introduction", "Objective", "Game Board", "Game Play", "Menus and Dialog Boxes"};
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(pages.tabText(i), titles[i]);
-    EXPECT_EQ(instructions.windowTitle(), "Instructions");
 }
 
 } // namespace

@@ -76,11 +76,19 @@ std::vector<std::uint8_t> IndexedBmp(int width, int height)
     return {bytes.begin(), bytes.end()};
 }
 
-void WriteLibraries(const std::filesystem::path& folder, const std::vector<Bitmap>& bitmaps, const std::string& leaveOut)
+namespace {
+std::vector<ZipEntryBytes> PictureEntries(const std::vector<Bitmap>& bitmaps)
 {
     std::vector<ZipEntryBytes> pictures;
     for (const Bitmap& bitmap : bitmaps)
         pictures.push_back({"BITMAP/" + bitmap.name, IndexedBmp(bitmap.width, bitmap.height)});
+    return pictures;
+}
+} // namespace
+
+void WriteLibraries(const std::filesystem::path& folder, const std::vector<Bitmap>& bitmaps, const std::string& leaveOut)
+{
+    const std::vector<ZipEntryBytes> pictures = PictureEntries(bitmaps);
     std::vector<ColorBytes> palette(256, ColorBytes{40, 80, 120});
     const std::vector<std::pair<std::string, std::vector<ZipEntryBytes>>> libraries = {
         {"mm_res", pictures},
@@ -97,10 +105,7 @@ void WriteLibraries(const std::filesystem::path& folder, const std::vector<Bitma
 void LoadResourceLibraryWith(const std::vector<Bitmap>& bitmaps)
 {
     static TemporaryFolder folder;
-    std::vector<ZipEntryBytes> pictures;
-    for (const Bitmap& bitmap : bitmaps)
-        pictures.push_back({"BITMAP/" + bitmap.name, IndexedBmp(bitmap.width, bitmap.height)});
-    WriteZipArchive(folder.Path() / "mm_res.zip", pictures);
+    WriteZipArchive(folder.Path() / "mm_res.zip", PictureEntries(bitmaps));
     ResourceLibraries::Unload("mm_res");
     ResourceLibraries::Load("mm_res", {folder.Path()});
 }

@@ -144,16 +144,6 @@ TEST_F(SlideshowTest, FadesScaleOnlyThePicturesColours)
     EXPECT_EQ(slideshow->Frame().pixel(10, 0), qRgb(10, 245, 128));
 }
 
-TEST_F(SlideshowTest, EachCycleShowsThePermutedCreatures)
-{
-    for (int cycle = 0; cycle < 3; ++cycle) {
-        auto order = slideshow->CreatureOrder();
-        std::sort(order.begin(), order.end());
-        EXPECT_EQ(order, (std::array<int, 4>{151, 152, 154, 158}));
-        OneCycle();
-    }
-}
-
 TEST_F(SlideshowTest, WhilePausedThePausedPictureIsHeldUntilReset)
 {
     GameState::SetState(GameState::paused);
