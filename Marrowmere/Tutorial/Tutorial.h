@@ -19,7 +19,7 @@ class Graphic8BitSprite;
 // The switch is built in this folder (game_tutorial) and has no dependencies, so every part
 // that asks it can link it. The script, its actions and its hot spot drive the item queue
 // animator, which itself asks the switch; they are built in Marrowmere/Tutorial/Script
-// (game_tutorial_script), which whoever sets up or takes down the tutorial links.
+// (game_tutorial_script), which the game loop links to set the tutorial up and take it down.
 class Tutorial {
 public:
     static void Activate();
