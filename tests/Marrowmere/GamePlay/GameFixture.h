@@ -83,7 +83,7 @@ protected:
     static void PushFocusLoss()
     {
         SDL_Event event{};
-        event.type = SDL_WINDOWEVENT;
+        event.window.type = SDL_WINDOWEVENT;
         event.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
         SDL_PushEvent(&event);
     }

@@ -20,18 +20,16 @@ private:
 
 class PauseAndResume : public GameFixture {
 protected:
-    // A flyer placed on one of the free lots at the start, then the next free lot, and so on.
+    // A flyer facing up on the first free lot, while moves are left.
     std::optional<GameDriver::Move> NextMove()
     {
-        if (movesLeft-- <= 0) {
-            return std::nullopt;
-        }
         GameDriver::Move move;
-        for (move.row = 0; move.row < 5; ++move.row) {
-            for (move.column = 0; move.column < 5; ++move.column) {
-                if (GameDriver::IsLegal(move)) {
-                    return move;
-                }
+        for (int lot = 0; lot < 25 && movesLeft > 0; ++lot) {
+            move.row = lot / 5;
+            move.column = lot % 5;
+            if (GameDriver::IsLegal(move)) {
+                --movesLeft;
+                return move;
             }
         }
         return std::nullopt;

@@ -8,6 +8,7 @@
 #include "tests/Support/TurnDriver/TurnDriver.h"
 #include "tools/GameDriver/GameDriver.h"
 
+#include <cstring>
 #include <random>
 #include <tuple>
 #include <vector>
@@ -25,15 +26,11 @@ struct Snapshot {
     {
         return {GameDriver::DescribeLots(), Scoring::Score(), Scoring::Statistics(), ItemQueue::PickCount()};
     }
-    auto Tied() const
+    bool operator==(const Snapshot& other) const
     {
-        const Scoring::StatisticsType& s = statistics;
-        return std::tie(lots, score, picks, s.currentTurnScore, s.bestTurnScore, s.totalTurnsCount, s.totalEatingsCount,
-                        s.singleEatingsCount, s.twoChainEatingsCount, s.threeChainEatingsCount,
-                        s.fourChainEatingsCount, s.fivePlusChainEatingsCount, s.longestChainCount,
-                        s.completeChainsCount);
+        return std::tie(lots, score, picks) == std::tie(other.lots, other.score, other.picks) &&
+               std::memcmp(&statistics, &other.statistics, sizeof statistics) == 0;
     }
-    bool operator==(const Snapshot& other) const { return Tied() == other.Tied(); }
 };
 
 std::ostream& operator<<(std::ostream& out, const Snapshot& snapshot)
@@ -42,41 +39,15 @@ std::ostream& operator<<(std::ostream& out, const Snapshot& snapshot)
                << snapshot.picks << " | " << snapshot.lots;
 }
 
-// Random moves: mostly a random item on a lot that takes it, sometimes through a pick, now and
-// then on a lot that refuses it.
-class RandomMoves {
-public:
-    explicit RandomMoves(unsigned seed) : random(seed) {}
-
-    GameDriver::Move Next()
-    {
-        GameDriver::Move move;
-        move.item = static_cast<ItemQueue::ItemType>(Draw(5));
-        move.animal = static_cast<ObjectType>(Draw(3));
-        move.direction = static_cast<DirectionType>(Draw(3));
-        move.throughPick = ItemQueue::PickCount() > 0 && Draw(3) == 0;
-        const bool wantLegal = Draw(9) != 0;
-        std::vector<std::pair<int, int>> lots;
-        for (int row = 0; row < 5; ++row) {
-            for (int column = 0; column < 5; ++column) {
-                move.row = row;
-                move.column = column;
-                if (GameDriver::IsLegal(move) == wantLegal) {
-                    lots.emplace_back(row, column);
-                }
-            }
-        }
-        if (lots.empty()) {
-            lots.emplace_back(Draw(4), Draw(4));
-        }
-        std::tie(move.row, move.column) = lots[static_cast<std::size_t>(Draw(static_cast<int>(lots.size()) - 1))];
-        return move;
-    }
-
-private:
-    int Draw(int last) { return std::uniform_int_distribution<int>(0, last)(random); }
-    std::mt19937 random;
-};
+// Random items on random lots, mostly animals as the game offers them, now and then through a
+// pick; a lot that cannot take its item refuses it.
+GameDriver::Move RandomMove(std::mt19937& random)
+{
+    const auto draw = [&random](int last) { return std::uniform_int_distribution<int>(0, last)(random); };
+    const int item = draw(9) < 7 ? ItemQueue::animal : draw(5);
+    return {static_cast<ItemQueue::ItemType>(item), static_cast<ObjectType>(draw(3)),
+            static_cast<DirectionType>(draw(3)), draw(4), draw(4), ItemQueue::PickCount() > 0 && draw(5) == 0};
+}
 
 class SeededGames : public GameFixture {};
 
@@ -106,7 +77,7 @@ TEST_F(SeededGames, ClicksAtLotCentresPlayWholeGamesAsTheModelDoes)
     for (const unsigned seed : {3u, 17u, 2024u}) {
         SCOPED_TRACE(seed);
         GameState::SetState(GameState::startingNewGame);
-        RandomMoves randomMoves(seed);
+        std::mt19937 random(seed);
         std::vector<GameDriver::Move> accepted;
         std::vector<Snapshot> afterEachMove;
         GameDriver::Move pending;
@@ -121,7 +92,7 @@ TEST_F(SeededGames, ClicksAtLotCentresPlayWholeGamesAsTheModelDoes)
                 if (accepted.size() >= 300) {
                     return std::nullopt;
                 }
-                pending = randomMoves.Next();
+                pending = RandomMove(random);
                 return pending;
             },
             [&](GameDriver::Event event) {
