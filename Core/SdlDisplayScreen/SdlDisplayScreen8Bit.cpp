@@ -77,10 +77,12 @@ bool SdlDisplayScreen8Bit::MakeSurfaces()
     }
     SDL_RendererInfo info{};
     const bool hasInfo = SDL_GetRendererInfo(renderer, &info) == 0;
-    presentsWithVsync = hasInfo && (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
-    // Smoothing in software costs several milliseconds a frame: a renderer without a graphics
-    // processor only repeats pixels.
-    smoothsFraction = hasInfo && (info.flags & SDL_RENDERER_SOFTWARE) == 0;
+    // A renderer without a graphics processor only imitates the wait for the refresh, at no
+    // reliable rate, and smoothing in software costs milliseconds a frame: there the display
+    // paces the loop itself and only repeats pixels.
+    const bool isAccelerated = hasInfo && (info.flags & SDL_RENDERER_SOFTWARE) == 0;
+    presentsWithVsync = isAccelerated && (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+    smoothsFraction = isAccelerated;
     texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width, height);
     if (texture == nullptr) {
         ReportSdlFailure("the game's picture could not be made");
@@ -364,8 +366,11 @@ void SdlDisplayScreen8Bit::Present()
         SDL_SetRenderTarget(renderer, nullptr);
         source = wholeFactorTexture;
     }
-    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-    SDL_RenderClear(renderer);
+    // Black bars where the picture does not reach.
+    if (placement.width < outputWidth || placement.height < outputHeight) {
+        SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+        SDL_RenderClear(renderer);
+    }
     SDL_RenderCopy(renderer, source, nullptr, &destination);
     SDL_RenderPresent(renderer);
 }

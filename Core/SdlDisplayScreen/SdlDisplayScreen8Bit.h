@@ -20,7 +20,8 @@ struct SDL_Texture;
 // the visible one is turned into pixels through the palette, which a fade scales.
 //
 // Showing a frame paces the game loop: the present waits for the display's refresh; where the
-// renderer cannot (some drivers offer no synchronised renderer), or where the frame is the one
+// renderer cannot (some drivers offer no synchronised renderer, a software renderer only
+// imitates one), or where the frame is the one
 // already on the screen and is not presented again, the display waits itself until the next
 // sixtieth of a second, so the loop never spins a core. The window is
 // hidden until Activate() and hidden again by Pause(), so the menu window shows meanwhile; while
