@@ -6,8 +6,9 @@ ASAN_DIR  ?= build/asan
 GAME      := $(BUILD_DIR)/bin/marrowmere
 JOBS      ?= $(shell nproc)
 HEADLESS  := QT_QPA_PLATFORM=offscreen SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
+PREFIX    ?= /usr/local
 
-.PHONY: all deps build run test test-asan bench clean
+.PHONY: all deps build run install test test-asan bench clean
 
 all: build
 
@@ -21,12 +22,11 @@ build: deps $(BUILD_DIR)/build.ninja
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
-	@if [ -x "$(GAME)" ]; then \
-	  exec "$(GAME)"; \
-	else \
-	  echo "make run: everything is built, but the game program itself ($(GAME)) is not there yet."; \
-	  echo "make run: the engine, rules and tests are in place; 'make test' runs them."; \
-	fi
+	"$(GAME)"
+
+# The program, its libraries, the desktop entry and the icon under $(PREFIX) (sudo for /usr/local).
+install: build
+	cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
 
 test: build
 	$(HEADLESS) ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)

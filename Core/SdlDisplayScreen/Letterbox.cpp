@@ -30,3 +30,14 @@ Point2D Letterbox::PictureToWindow(Point2D picturePoint) const
     return {static_cast<int>(std::floor(offsetX + (picturePoint.x + 0.5) * scale)),
             static_cast<int>(std::floor(offsetY + (picturePoint.y + 0.5) * scale))};
 }
+
+int Letterbox::WholeFactor() const
+{
+    return std::max(1, static_cast<int>(std::floor(scale)));
+}
+
+Letterbox::Placement Letterbox::PicturePlacement() const
+{
+    return {static_cast<int>(std::lround(offsetX)), static_cast<int>(std::lround(offsetY)),
+            static_cast<int>(std::lround(pictureWidth * scale)), static_cast<int>(std::lround(pictureHeight * scale))};
+}

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 #include <iostream>
+#include <thread>
 
 namespace {
 
@@ -20,6 +21,9 @@ void ReportSdlFailure(const char* what)
 
 SdlDisplayScreen8Bit* SdlDisplayScreen8Bit::Create()
 {
+    // SDL would turn an interrupt or a termination request into a quit event, which nobody
+    // reads during play: the program must stay stoppable by signals.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         std::cerr << "SDL2 Error!: Couldn't create an SDL2 display object! (" << SDL_GetError() << ")\n";
         return nullptr;
@@ -71,10 +75,14 @@ bool SdlDisplayScreen8Bit::MakeSurfaces()
         ReportSdlFailure("the game's display renderer could not be made");
         return false;
     }
-    if (SDL_RenderSetLogicalSize(renderer, width, height) != 0) {
-        ReportSdlFailure("the game's screen size could not be set");
-        return false;
-    }
+    SDL_RendererInfo info{};
+    const bool hasInfo = SDL_GetRendererInfo(renderer, &info) == 0;
+    // A renderer without a graphics processor only imitates the wait for the refresh, at no
+    // reliable rate, and smoothing in software costs milliseconds a frame: there the display
+    // paces the loop itself and only repeats pixels.
+    const bool isAccelerated = hasInfo && (info.flags & SDL_RENDERER_SOFTWARE) == 0;
+    presentsWithVsync = isAccelerated && (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+    smoothsFraction = isAccelerated;
     texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width, height);
     if (texture == nullptr) {
         ReportSdlFailure("the game's picture could not be made");
@@ -102,6 +110,11 @@ void SdlDisplayScreen8Bit::Release()
     UnlockSurfaces();
     if (window != nullptr) {
         SDL_SetWindowGrab(window, SDL_FALSE);
+    }
+    if (wholeFactorTexture != nullptr) {
+        SDL_DestroyTexture(wholeFactorTexture);
+        wholeFactorTexture = nullptr;
+        wholeFactor = 0;
     }
     if (texture != nullptr) {
         SDL_DestroyTexture(texture);
@@ -204,7 +217,53 @@ void SdlDisplayScreen8Bit::ShowOffscreenBuffer()
     }
     UnlockSurfaces();
     visible.swap(backBuffer);
-    Present();
+    // A frame like the one on the screen is not presented again (the loop then waits for the
+    // next sixtieth of a second instead), except now and then, so that a window the desktop
+    // has drawn over gets its picture back.
+    const bool isUnchanged = visible == backBuffer;
+    const bool presents = !isUnchanged || ++unchangedFramesSkipped >= maximumUnchangedFramesSkipped;
+    if (presents) {
+        unchangedFramesSkipped = 0;
+        Present();
+    }
+    WaitForNextFrame(presents && isActive && presentsWithVsync);
+}
+
+void SdlDisplayScreen8Bit::WaitForNextFrame(bool hasWaitedForRefresh)
+{
+    using Clock = std::chrono::steady_clock;
+    // After a present that waited for the display's refresh, only a guard against drivers
+    // whose present returns at once (a hidden window); otherwise a sixtieth of a second.
+    const double period = hasWaitedForRefresh ? 1.0 / 240.0 : 1.0 / 60.0;
+    auto now = Clock::now();
+    if (now < nextFrameTime) {
+        std::this_thread::sleep_until(nextFrameTime);
+        now = nextFrameTime;
+    }
+    // A late frame starts the count afresh rather than hurrying to catch up.
+    nextFrameTime = std::max(nextFrameTime, now) +
+                    std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(period));
+}
+
+bool SdlDisplayScreen8Bit::PrepareWholeFactorTarget(int factor)
+{
+    if (wholeFactorTexture != nullptr && wholeFactor == factor) {
+        return true;
+    }
+    if (wholeFactorTexture != nullptr) {
+        SDL_DestroyTexture(wholeFactorTexture);
+        wholeFactorTexture = nullptr;
+    }
+    wholeFactor = factor;
+    if (SDL_RenderTargetSupported(renderer) == SDL_FALSE) {
+        return false;
+    }
+    wholeFactorTexture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
+                                           DisplayScreen8Bit::Width() * factor, DisplayScreen8Bit::Height() * factor);
+    if (wholeFactorTexture != nullptr) {
+        SDL_SetTextureScaleMode(wholeFactorTexture, SDL_ScaleModeLinear);
+    }
+    return wholeFactorTexture != nullptr;
 }
 
 Point2D SdlDisplayScreen8Bit::CursorPosition()
@@ -287,8 +346,31 @@ void SdlDisplayScreen8Bit::Present()
         }
     }
     SDL_UnlockTexture(texture);
-    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-    SDL_RenderClear(renderer);
-    SDL_RenderCopy(renderer, texture, nullptr, nullptr);
+
+    int outputWidth = 0;
+    int outputHeight = 0;
+    SDL_GetRendererOutputSize(renderer, &outputWidth, &outputHeight);
+    const Letterbox box(outputWidth, outputHeight, width, height);
+    const Letterbox::Placement placement = box.PicturePlacement();
+    const SDL_Rect destination{placement.x, placement.y, placement.width, placement.height};
+    SDL_Texture* source = texture;
+    // The whole factor repeats pixels exactly (nearest); only the fraction left is smoothed.
+    // With a whole factor of 1 the picture itself is smoothed on the way; with no fraction left
+    // it is only repeated.
+    const int factor = box.WholeFactor();
+    const bool hasFraction = smoothsFraction && placement.width != width * factor;
+    SDL_SetTextureScaleMode(texture, hasFraction && factor == 1 ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    if (hasFraction && factor > 1 && PrepareWholeFactorTarget(factor) &&
+        SDL_SetRenderTarget(renderer, wholeFactorTexture) == 0) {
+        SDL_RenderCopy(renderer, texture, nullptr, nullptr);
+        SDL_SetRenderTarget(renderer, nullptr);
+        source = wholeFactorTexture;
+    }
+    // Black bars where the picture does not reach.
+    if (placement.width < outputWidth || placement.height < outputHeight) {
+        SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+        SDL_RenderClear(renderer);
+    }
+    SDL_RenderCopy(renderer, source, nullptr, &destination);
     SDL_RenderPresent(renderer);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <vector>
 
@@ -11,10 +12,18 @@ struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
 
-// The game's display on SDL2: one window, full screen on the desktop, a renderer that waits for
-// the display's refresh, and a logical size of the screen's size, letterboxed and scaled with
-// nearest-neighbour sampling. The 8-bit pictures live in plain memory; at present time the
-// visible one is turned into pixels through the palette, which a fade scales. The window is
+// The game's display on SDL2: one window, full screen on the desktop, and a renderer that waits
+// for the display's refresh. The picture is letterboxed: scaled by the largest whole factor that
+// fits with every pixel repeated exactly, and only the remaining fraction smoothed, so pixels
+// stay crisp and even on any screen (a software renderer, which would smooth at a high cost in
+// processor time, only repeats pixels). The 8-bit pictures live in plain memory; at present time
+// the visible one is turned into pixels through the palette, which a fade scales.
+//
+// Showing a frame paces the game loop: the present waits for the display's refresh; where the
+// renderer cannot (some drivers offer no synchronised renderer, a software renderer only
+// imitates one), or where the frame is the one
+// already on the screen and is not presented again, the display waits itself until the next
+// sixtieth of a second, so the loop never spins a core. The window is
 // hidden until Activate() and hidden again by Pause(), so the menu window shows meanwhile; while
 // active the pointer is confined to it.
 class SdlDisplayScreen8Bit : public DisplayScreen8Bit::PlatformSpecifics {
@@ -48,6 +57,8 @@ public:
     SDL_Window* Window() const { return window; }
     bool IsActive() const { return isActive; }
     double FadeLevel() const { return fadeLevel; }
+    // The renderer's present waits for the display's refresh.
+    bool PresentsWithVsync() const { return presentsWithVsync; }
     // The colour palette index shows on the display now, fade included.
     PaletteColor DisplayedColor(std::uint8_t index) const;
 
@@ -61,10 +72,22 @@ private:
     // Turns the visible picture into pixels through the faded palette and presents them.
     void Present();
     void UpdatePixelValues();
+    // The picture repeated by the whole factor, in a render target of its own; false when the
+    // renderer has no render targets (the picture is then scaled in one step).
+    bool PrepareWholeFactorTarget(int factor);
+    // Sleeps until the next frame is due.
+    void WaitForNextFrame(bool hasWaitedForRefresh);
 
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
+    SDL_Texture* wholeFactorTexture = nullptr;
+    int wholeFactor = 0;
+    bool presentsWithVsync = false;
+    bool smoothsFraction = false;
+    std::chrono::steady_clock::time_point nextFrameTime;
+    int unchangedFramesSkipped = 0;
+    static constexpr int maximumUnchangedFramesSkipped = 30;
     int bytesPerRow = 0;
     std::vector<std::uint8_t> visible;
     std::vector<std::uint8_t> backBuffer;

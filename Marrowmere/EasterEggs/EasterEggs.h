@@ -7,6 +7,12 @@
 // changes and its activation function runs. The identifier tables ask IsActive which
 // graphics, animations and sounds to hand out. The eggs are registered once at start-up,
 // in NameType order, so an egg's NameType is its index in the list.
+//
+// The switchboard is built in this folder (game_easter_eggs) and depends on nothing, so the
+// identifier tables can ask it. The four concrete modes (Initialize, Finalize and the
+// activation functions) rebuild the animators' idle animations, which themselves ask the
+// identifier tables; they are built in Marrowmere/EasterEggs/Modes (game_easter_egg_modes),
+// which the application's start-up links.
 class EasterEggs {
 public:
     // toggle: each completion flips the mode; persistent: each completion switches it on.
@@ -39,6 +45,20 @@ public:
         void (*activationFunction)();
         ActivationType activationType;
     };
+
+    // Registers the four hidden modes, in NameType order (once, at application start-up);
+    // eggs registered before are replaced. Finalize empties the list (when the player quits).
+    static void Initialize();
+    static void Finalize();
+
+    // The activation functions. The three toggles play the opening or closing sound and rebuild
+    // the idle animations on the screen with the graphics of the new mode: thistleCove the
+    // queue's (the death item's picture), harborLantern the board's (the floods' pictures),
+    // sevenKGrid both (every creature's pictures and sounds). twoFiftyDunes adds 100 picks.
+    static void HandleThistleCove();
+    static void HandleHarborLantern();
+    static void Handle7KGrid();
+    static void HandleTwoFiftyDunes();
 
     // Appends an egg to the list; the start-up registration adds one per NameType, in order.
     static void AddEgg(const char* name, void (*activationFunction)(), ActivationType activationType);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 TEST(Letterbox, WideWindowGetsBarsLeftAndRight)
@@ -41,6 +43,24 @@ TEST(Letterbox, EveryPicturePixelSurvivesTheRoundTrip)
                 ASSERT_EQ(box.WindowToPicture(window.x, window.y), (Point2D{x, y})) << width << " x " << height;
             }
         }
+    }
+}
+
+TEST(Letterbox, WholeFactorRepeatsPixelsAndThePlacementCoversThePicture)
+{
+    struct Case {
+        int width, height, wholeFactor;
+        Letterbox::Placement placement;
+    };
+    for (const Case& c : {Case{1920, 1080, 2, {240, 0, 1440, 1080}}, Case{1280, 960, 2, {0, 0, 1280, 960}},
+                          Case{1024, 768, 1, {0, 0, 1024, 768}}, Case{2560, 1440, 3, {320, 0, 1920, 1440}},
+                          Case{3840, 2160, 4, {480, 0, 2880, 2160}}, Case{320, 240, 1, {0, 0, 320, 240}}}) {
+        const Letterbox box(c.width, c.height, 640, 480);
+        const Letterbox::Placement placement = box.PicturePlacement();
+        EXPECT_EQ(box.WholeFactor(), c.wholeFactor) << c.width << " x " << c.height;
+        EXPECT_EQ(std::tie(placement.x, placement.y, placement.width, placement.height),
+                  std::tie(c.placement.x, c.placement.y, c.placement.width, c.placement.height))
+            << c.width << " x " << c.height;
     }
 }
 

@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <sstream>
 
@@ -142,16 +143,16 @@ TEST_F(SdlDisplay, PresentedPixelsComeThroughTheFadedPalette)
 {
     DisplayScreen8Bit::SetColorMap(1000);
     DisplayScreen8Bit::Activate();
-    ShowGradientFrame();
-    const Letterbox box = WindowLetterbox();
-    const Point2D probe = box.PictureToWindow({100, 20}); // index 120
+    // One colour all over, so that the smoothing of a fractional scale leaves it as it is.
+    DisplayScreen8Bit::PrepareToRenderToOffscreenBuffer();
+    std::memset(DisplayScreen8Bit::OffscreenBufferStart(), 120, 480 * DisplayScreen8Bit::OffscreenBufferBytesPerRow());
+    DisplayScreen8Bit::ShowOffscreenBuffer();
+    const Point2D probe = WindowLetterbox().PictureToWindow({100, 20});
     const auto readPixel = [&] {
         std::uint32_t pixel = 0;
         SDL_Rect one{probe.x, probe.y, 1, 1};
-        SDL_RenderSetLogicalSize(SDL_GetRenderer(screen->Window()), 0, 0);
         const int result = SDL_RenderReadPixels(SDL_GetRenderer(screen->Window()), &one, SDL_PIXELFORMAT_ARGB8888,
                                                 &pixel, 4);
-        SDL_RenderSetLogicalSize(SDL_GetRenderer(screen->Window()), 640, 480);
         EXPECT_EQ(result, 0) << SDL_GetError();
         return PaletteColor{static_cast<std::uint8_t>(pixel >> 16), static_cast<std::uint8_t>(pixel >> 8),
                             static_cast<std::uint8_t>(pixel)};

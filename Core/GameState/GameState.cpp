@@ -1,0 +1,3 @@
+#include "Core/GameState/GameState.h"
+
+GameState::StateType GameState::state = GameState::idle;

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Core/Resource/Resource.h"
+#include "Core/Resource/ResourceType.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <set>
+#include <utility>
+#include <vector>
+
+// A resource back end that holds no blocks (every reader falls back to empty) and records
+// which sounds are asked for and when each is let go. A Sound looks its block up when it is
+// made and lets it go when it is done with it, so the releases of the sounds that a sequence
+// plays come in the order they were played.
+class SoundRecordingLibrary : public Resource::PlatformSpecifics {
+public:
+    using Block = std::pair<std::uint32_t, ResourceID>;
+
+    // The node of a block in `blocks` is the back end's token for it.
+    const void* GetPlatformSpecificResource(std::uint32_t type, ResourceID id) override
+    {
+        if (type == ResourceType::sound) {
+            soundsLookedUp.push_back(id);
+        }
+        return &*blocks.insert({type, id}).first;
+    }
+    int GetPlatformSpecificResourceSize(std::uint32_t, ResourceID, const void*) override { return 0; }
+    const std::uint8_t* DereferencedPlatformSpecificResource(const void*) override { return nullptr; }
+    void ReleasePlatformSpecificResource(const void* token) override
+    {
+        const auto& [type, id] = *static_cast<const Block*>(token);
+        if (type == ResourceType::sound && onSoundReleased) {
+            onSoundReleased(id);
+        }
+    }
+
+    // How often the sound was asked for.
+    long LookupCount(ResourceID id) const { return std::count(soundsLookedUp.begin(), soundsLookedUp.end(), id); }
+
+    std::vector<ResourceID> soundsLookedUp;
+    // Called with every sound id as it is let go.
+    std::function<void(ResourceID)> onSoundReleased;
+
+private:
+    std::set<Block> blocks;
+};
