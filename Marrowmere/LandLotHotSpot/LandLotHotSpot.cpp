@@ -39,7 +39,12 @@ LandLotHotSpot::~LandLotHotSpot() = default;
 
 bool LandLotHotSpot::CanCurrentItemBeUsed() const
 {
-    switch (ItemQueue::CurrentItem()) {
+    return CanItemBeUsed(ItemQueue::CurrentItem(), row, column);
+}
+
+bool LandLotHotSpot::CanItemBeUsed(ItemQueue::ItemType item, int row, int column)
+{
+    switch (item) {
     case ItemQueue::animal: return Inhabitants::CanAnimalBePlaced(row, column);
     case ItemQueue::reverser: return Inhabitants::CanBeReversed(row, column);
     case ItemQueue::clockwiseTurner: return Inhabitants::CanBeTurnedClockwise(row, column);

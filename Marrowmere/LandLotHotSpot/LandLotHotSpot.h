@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Core/HotSpots/HotSpotShapes.h"
+#include "Marrowmere/ItemQueue/ItemQueue.h"
 
 #include <memory>
 
@@ -23,6 +24,9 @@ public:
 
     // The ghost of the item's animal; null when none is shown.
     const Graphic8BitSprite* GhostAnimalSprite() const { return ghostAnimalSprite.get(); }
+
+    // Whether an item of this kind can be used on the lot at (row, column) of the board as it is.
+    static bool CanItemBeUsed(ItemQueue::ItemType item, int row, int column);
 
     static constexpr int hitDetectionPosition = 5;
     static constexpr int ghostRenderingOrderPosition = 3;

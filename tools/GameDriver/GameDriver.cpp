@@ -7,6 +7,7 @@
 #include "Marrowmere/GamePlay/GamePlay.h"
 #include "Marrowmere/Inhabitants/Inhabitants.h"
 #include "Marrowmere/ItemQueueAnimator/ItemQueueAnimator.h"
+#include "Marrowmere/LandLotHotSpot/LandLotHotSpot.h"
 #include "Marrowmere/Locations/Locations.h"
 #include "Marrowmere/PickDialogBox/PickDialogBox.h"
 #include "Marrowmere/Scoring/Scoring.h"
@@ -257,17 +258,7 @@ void GameDriver::Refuse()
 
 bool GameDriver::IsLegal(const Move& move)
 {
-    const int row = move.row;
-    const int column = move.column;
-    switch (move.item) {
-    case ItemQueue::animal: return Inhabitants::CanAnimalBePlaced(row, column);
-    case ItemQueue::reverser: return Inhabitants::CanBeReversed(row, column);
-    case ItemQueue::clockwiseTurner: return Inhabitants::CanBeTurnedClockwise(row, column);
-    case ItemQueue::counterclockwiseTurner: return Inhabitants::CanBeTurnedCounterclockwise(row, column);
-    case ItemQueue::death: return Inhabitants::CanBeKilled(row, column);
-    case ItemQueue::cloud: return Inhabitants::CanBeFlooded(row, column);
-    }
-    return false;
+    return LandLotHotSpot::CanItemBeUsed(move.item, move.row, move.column);
 }
 
 std::optional<GameDriver::Move> GameDriver::ParseMove(const std::string& line)
