@@ -1,0 +1,5 @@
+#include "Content/AnimationLibrary/AnimationLibrary.h"
+
+void BuildSpqaLibrary(ContentArchive&, const ContentOptions&)
+{
+}

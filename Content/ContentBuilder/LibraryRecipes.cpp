@@ -1,0 +1,16 @@
+#include "Content/ContentBuilder/LibraryRecipes.h"
+
+#include "Content/AnimationLibrary/AnimationLibrary.h"
+#include "Content/GraphicLibrary/GraphicLibrary.h"
+#include "Content/ScreenLibrary/ScreenLibrary.h"
+
+// One line per library: its name on the command line and the function that builds it.
+const std::vector<LibraryRecipe>& LibraryRecipes()
+{
+    static const std::vector<LibraryRecipe> recipes = {
+        {"grf1", BuildGrf1Library},
+        {"spqa", BuildSpqaLibrary},
+        {"vid", BuildVidLibrary},
+    };
+    return recipes;
+}

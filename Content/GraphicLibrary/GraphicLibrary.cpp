@@ -1,0 +1,5 @@
+#include "Content/GraphicLibrary/GraphicLibrary.h"
+
+void BuildGrf1Library(ContentArchive&, const ContentOptions&)
+{
+}
