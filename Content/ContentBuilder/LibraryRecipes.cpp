@@ -3,6 +3,7 @@
 #include "Content/AnimationLibrary/AnimationLibrary.h"
 #include "Content/GraphicLibrary/GraphicLibrary.h"
 #include "Content/ScreenLibrary/ScreenLibrary.h"
+#include "Content/ShellPictures/ShellPictureLibrary.h"
 
 // One line per library: its name on the command line and the function that builds it.
 const std::vector<LibraryRecipe>& LibraryRecipes()
@@ -11,6 +12,7 @@ const std::vector<LibraryRecipe>& LibraryRecipes()
         {"grf1", BuildGrf1Library},
         {"spqa", BuildSpqaLibrary},
         {"vid", BuildVidLibrary},
+        {"res", BuildShellPictureLibrary},
     };
     return recipes;
 }
