@@ -203,9 +203,9 @@ Samples Roar(const Layer& layer, std::uint32_t seed)
     const double fall = layer.Get("fall", 0.8);
     Samples voice = Tone(length, Waveform::saw, {pitch, pitch * fall}, 17.0, 0.06);
     Signal::MixInto(voice, Noise(length, seed), 0, 0.35);
+    Saturate(voice, 1.6);
     Samples growl = LowPass(voice, {layer.Get("bright", 1400.0), layer.Get("bright", 1400.0) * 0.45}, 1.8);
     Shape(growl, [](double t) { return std::sin(std::numbers::pi * std::pow(t, 0.6)) * (1.0 + 0.25 * std::sin(90.0 * t)); });
-    Saturate(growl, 1.6);
     return growl;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <numbers>
 
 namespace Signal {
@@ -79,25 +80,40 @@ void MixInto(Samples& target, const Samples& source, int offset, double gain)
 
 Samples Resample(const Samples& samples, int fromRate, int toRate)
 {
-    constexpr int halfWidth = 16;  // taps on either side, in input samples at the cut-off
-    const double step = static_cast<double>(fromRate) / toRate;
+    // Output n lies at input position n * down / up. Its fractional part repeats every `up`
+    // outputs, so the filter's weights are computed once per phase.
+    const long common = std::gcd(fromRate, toRate);
+    const long up = toRate / common;
+    const long down = fromRate / common;
+    constexpr int halfWidth = 16;  // zero crossings of the kernel on either side
     // Cut-off as a fraction of the input's Nyquist frequency, a little below the lower rate's.
     const double cutoff = 0.95 * std::min(1.0, static_cast<double>(toRate) / fromRate);
-    const double reach = halfWidth / cutoff;
-    const long outputCount = static_cast<long>(std::floor(samples.size() / step));
+    const int reach = static_cast<int>(std::ceil(halfWidth / cutoff));
+    const int taps = 2 * reach + 1;
+    std::vector<float> weights(up * taps);
+    for (long phase = 0; phase < up; ++phase) {
+        const double fraction = static_cast<double>(phase) / up;
+        for (int tap = 0; tap < taps; ++tap) {
+            const double x = (tap - reach - fraction) * cutoff;
+            const double sinc = x == 0.0 ? 1.0 : std::sin(std::numbers::pi * x) / (std::numbers::pi * x);
+            const double window = std::fabs(x) >= halfWidth ? 0.0 : 0.5 + 0.5 * std::cos(std::numbers::pi * x / halfWidth);
+            weights[phase * taps + tap] = static_cast<float>(sinc * window * cutoff);
+        }
+    }
+    const long inputCount = static_cast<long>(samples.size());
+    const long outputCount = inputCount * up / down;
     Samples output(outputCount);
     for (long n = 0; n < outputCount; ++n) {
-        const double centre = n * step;
-        const long from = std::max(0L, static_cast<long>(std::ceil(centre - reach)));
-        const long to = std::min(static_cast<long>(samples.size()) - 1, static_cast<long>(std::floor(centre + reach)));
+        const long base = n * down / up;
+        const float* weight = &weights[(n * down % up) * taps];
         double sum = 0.0;
-        for (long k = from; k <= to; ++k) {
-            const double x = (k - centre) * cutoff;
-            const double sinc = x == 0.0 ? 1.0 : std::sin(std::numbers::pi * x) / (std::numbers::pi * x);
-            const double window = 0.5 + 0.5 * std::cos(std::numbers::pi * x / halfWidth);  // Hann
-            sum += samples[k] * sinc * window;
+        for (int tap = 0; tap < taps; ++tap) {
+            const long index = base - reach + tap;
+            if (index >= 0 && index < inputCount) {
+                sum += samples[index] * weight[tap];
+            }
         }
-        output[n] = static_cast<float>(sum * cutoff);
+        output[n] = static_cast<float>(sum);
     }
     return output;
 }
