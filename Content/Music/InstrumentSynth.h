@@ -13,8 +13,9 @@ struct _fluid_synth_t;
 // same score gives the same samples whatever was rendered before.
 class InstrumentSynth {
 public:
-    // The General MIDI font of Debian's musescore-general-soundfont-small package.
-    static constexpr const char* defaultSoundFont = "/usr/share/sounds/sf3/MuseScore_General.sf3";
+    // The General MIDI font of Debian's musescore-general-soundfont-small package, named by its
+    // own file rather than the system-wide alternative, which another font package may take over.
+    static constexpr const char* defaultSoundFont = "/usr/share/sounds/sf3/MuseScore_General_Lite.sf3";
 
     // Throws std::runtime_error when FluidSynth cannot start or the font cannot be read.
     explicit InstrumentSynth(const std::string& soundFontPath = defaultSoundFont);
