@@ -2,6 +2,7 @@
 
 #include "Content/ArtKit/ArtStyle.h"
 #include "Content/ShellPictures/Scenery.h"
+#include "Content/ShellPictures/ShellCreatures.h"
 #include "Content/ShellPictures/ShellPictureStyle.h"
 
 #include <QLinearGradient>
@@ -62,8 +63,8 @@ const std::array<Scene, count> scenes = {{
     {{{110, 120, 136}, {176, 184, 194}, {80, 120, 86}, {130, 150, 140}, {80, 110, 130}, {76, 116, 64}, false},
      {{{"🌧️", 560, 14, 56}, {"☁️", 420, 30, 48}, {"🐸", 8, 420, 44}, {"💧", 446, 370, 28},
        {"🍄", 444, 424, 36}, {"☂️", 596, 420, 40}}}},
-    // Rainbow
-    {{{120, 190, 240}, {220, 240, 250}, {96, 170, 80}, {150, 200, 140}, {70, 160, 200}, {100, 166, 70}, false},
+    // Rainbow after a shower, in the evening light
+    {{{150, 130, 200}, {250, 200, 190}, {80, 150, 100}, {150, 170, 170}, {90, 130, 180}, {90, 150, 80}, false},
      {{{"🌈", 548, 10, 76}, {"☁️", 420, 50, 36}, {"🐌", 10, 424, 40}, {"🌼", 444, 420, 40},
        {"🌼", 604, 430, 32}, {"🦋", 30, 120, 32}}}},
 }};
@@ -161,6 +162,12 @@ QImage Background(int number)
     }
     DrawTelevision(painter);
     DrawSignpost(painter);
+    // Some of the cast about the marsh: a flyer perched on the signpost, a swimmer in the mere
+    // and a grazer or a cannibal on the bank, turned a different way on every other background.
+    const bool turned = number % 2 == 1;
+    DrawGlyph(painter, shellCreatures[0].Emoji(), QPointF(500, 40), 48, turned);
+    DrawGlyph(painter, shellCreatures[1].Emoji(), QPointF(586, 360), 50, !turned);
+    DrawGlyph(painter, shellCreatures[number % 4 < 2 ? 2 : 3].Emoji(), QPointF(196, 414), 58, turned);
     DrawTitle(painter, QRectF(40, 4, 400, 56), 46);
     return image;
 }

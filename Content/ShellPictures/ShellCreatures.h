@@ -19,6 +19,6 @@ struct ShellCreature {
 inline const std::array<ShellCreature, 4> shellCreatures = {{
     {"🦅", "Flyer", "Eats a swimmer anywhere ahead of it, however far", "Eaten by cannibals"},
     {"🐊", "Swimmer", "Eats the grazer just in front of it, and can swim in floods", "Eaten by flyers"},
-    {"🦕", "Grazer", "Eats the cannibal or the grass just in front of it", "Eaten by swimmers"},
+    {"🦏", "Grazer", "Eats the cannibal or the grass just in front of it", "Eaten by swimmers"},
     {"🦖", "Cannibal", "Eats the flyer or the cannibal just in front of it", "Eaten by grazers"},
 }};

@@ -2,10 +2,16 @@
 
 #include "Content/IndexedBitmaps/BmpFile.h"
 #include "Content/IndexedBitmaps/PictureQuantizer.h"
+#include "Content/ShellPictures/CreditsPicture.h"
+#include "Content/ShellPictures/InstructionPictures.h"
 #include "Content/ShellPictures/MenuBackgrounds.h"
 #include "Content/ShellPictures/SlidePictures.h"
+#include "Content/ShellPictures/TallPage.h"
 #include "Content/ShellPictures/TitlePictures.h"
 
+#include <QFile>
+
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -23,6 +29,18 @@ void AddPicture(ContentArchive& archive, const ContentOptions& options, const QI
     if (options.WantsContactSheets()) {
         indexed.ToImage().save(QString::fromStdString((options.sheetFolder / ("res-" + *names.begin() + ".png")).string()));
     }
+}
+
+// The instruction pages are as wide as the frame that shows them.
+constexpr int instructionPageWidth = 480;
+
+QImage InstructionPage(const std::filesystem::path& source)
+{
+    QFile file(QString::fromStdString(source.string()));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        throw std::runtime_error("cannot read " + source.string());
+    }
+    return PaintTallPage(QString::fromUtf8(file.readAll()), instructionPageWidth, InstructionPictures::Picture);
 }
 
 } // namespace
@@ -44,4 +62,10 @@ void BuildShellPictureLibrary(ContentArchive& archive, const ContentOptions& opt
     AddPicture(archive, options, SlidePictures::Portrait(2), {"158", "SLIDESAUR"});
     AddPicture(archive, options, TitlePictures::Splash(), {"1028"});
     AddPicture(archive, options, TitlePictures::AboutLogo(), {"LOGO_MARROWMERE"});
+    AddPicture(archive, options, CreditsPicture(options.sourceFolder / "../../CREDITS"), {"SCROLLCREDITS"});
+    for (const char* page : {"INSTRUCTIONS_INTRODUCTION", "INSTRUCTIONS_OBJECTIVE", "INSTRUCTIONS_GAMEBOARD",
+                             "INSTRUCTIONS_GAMEPLAY", "INSTRUCTIONS_MENUSANDDIALOGBOXES"}) {
+        const auto source = options.sourceFolder / "ShellPictures" / "Instructions" / (std::string(page) + ".html");
+        AddPicture(archive, options, InstructionPage(source), {page});
+    }
 }
