@@ -177,8 +177,16 @@ QImage PaintArrowCursor()
     painter.setBrush(Qt::white);
     painter.drawPolygon(arrow);
     painter.end();
-    // The tip is one whole ink pixel, so it lies exactly where the pointer is.
-    picture.setPixel(0, 0, qRgba(0, 0, 0, 0));
+    // The tip is one whole ink pixel, so it lies exactly where the pointer is: nothing of the
+    // outline's soft edge may stick out above or left of it.
+    for (int i = 0; i < picture.width() || i < picture.height(); ++i) {
+        if (i < picture.width()) {
+            picture.setPixel(i, 0, qRgba(0, 0, 0, 0));
+        }
+        if (i < picture.height()) {
+            picture.setPixel(0, i, qRgba(0, 0, 0, 0));
+        }
+    }
     picture.setPixel(1, 1, ArtStyle::ink.rgba());
     return picture;
 }
