@@ -65,19 +65,28 @@ Samples FilteredNoise(const Layer& layer, std::uint32_t seed)
     return shaped;
 }
 
+// `count` bursts, one every `period` seconds, each made by `burst` from its index.
+Samples Train(int count, double period, const std::function<Samples(int)>& burst)
+{
+    Samples result;
+    for (int index = 0; index < count; ++index) {
+        Signal::MixInto(result, burst(index), Signal::SampleCount(index * period));
+    }
+    return result;
+}
+
 // Wing beats: soft bursts of air, each a swelling then falling band of noise.
 Samples WingBeats(const Layer& layer, std::uint32_t seed)
 {
     const int beats = static_cast<int>(layer.Get("beats", 3));
     const double period = 1.0 / layer.Get("rate", 9.0);
     const double centre = layer.Get("pitch", 700.0);
-    Samples result;
-    for (int beat = 0; beat < beats; ++beat) {
+    return Train(beats, period, [&](int beat) {
         Samples gust = BandPass(Noise(period * 1.1, seed + beat), {centre * 0.7, centre * 1.6}, 1.2);
-        Shape(gust, [](double t) { return std::sin(std::numbers::pi * t) * std::exp(-2.0 * t); });
-        Signal::MixInto(result, gust, Signal::SampleCount(beat * period), 1.0 - 0.15 * beat / beats);
-    }
-    return result;
+        const double gain = 1.0 - 0.15 * beat / beats;
+        Shape(gust, [gain](double t) { return gain * std::sin(std::numbers::pi * t) * std::exp(-2.0 * t); });
+        return gust;
+    });
 }
 
 // A bird's cry: a bright, slightly rough tone that leaps up and falls back.
@@ -143,20 +152,17 @@ Samples Snap(const Layer& layer, std::uint32_t seed)
 // Heavy footfalls: a low thud whose pitch drops, with a little grit on the impact.
 Samples Stomps(const Layer& layer, std::uint32_t seed)
 {
-    const int count = static_cast<int>(layer.Get("count", 2));
-    const double period = 1.0 / layer.Get("rate", 4.0);
     const double pitch = layer.Get("pitch", 110.0);
-    Samples result;
-    for (int step = 0; step < count; ++step) {
+    return Train(static_cast<int>(layer.Get("count", 2)), 1.0 / layer.Get("rate", 4.0), [&](int step) {
         Samples thud = Tone(0.22, Waveform::sine, {pitch, pitch * 0.45});
         Percussive(thud, 0.002, 1.3);
         Samples grit = LowPass(Noise(0.06, seed + step), {900.0, 300.0});
         Percussive(grit, 0.001, 1.5);
         Signal::MixInto(thud, grit, 0, 0.6);
         Saturate(thud, 1.2);
-        Signal::MixInto(result, thud, Signal::SampleCount(step * period), step % 2 == 0 ? 1.0 : 0.8);
-    }
-    return result;
+        Shape(thud, [step](double) { return step % 2 == 0 ? 1.0 : 0.8; });
+        return thud;
+    });
 }
 
 // Chewing: bursts of crisp band-limited noise at an uneven rhythm.
