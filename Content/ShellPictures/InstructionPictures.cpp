@@ -105,6 +105,16 @@ QImage Scaled(const QImage& picture, int width)
     return picture.scaledToWidth(width, Qt::SmoothTransformation);
 }
 
+// The first lots of the top row, each framed on its own with its caption under it.
+QImage LotRow(const GameScreenPicture& game, const std::vector<QString>& captions, int lotWidth = 88)
+{
+    std::vector<QImage> lots;
+    for (int column = 0; column < static_cast<int>(captions.size()); ++column) {
+        lots.push_back(Framed(Scaled(game.Lots(0, column, 0, column), lotWidth)));
+    }
+    return Row(lots, captions, lotWidth > 88 ? 10 : 12);
+}
+
 // A mid-game screen: a few of every kind, a flood, grass and a tree.
 GameScreenPicture TypicalGame()
 {
@@ -160,11 +170,7 @@ QImage Species()
     for (int column = 0; column < 4; ++column) {
         game.Occupant(0, column, static_cast<ObjectType>(column), left);
     }
-    std::vector<QImage> lots;
-    for (int column = 0; column < 4; ++column) {
-        lots.push_back(Framed(game.Lots(0, column, 0, column)));
-    }
-    return Row(lots, {"Flyer", "Swimmer", "Grazer", "Cannibal"});
+    return LotRow(game, {"Flyer", "Swimmer", "Grazer", "Cannibal"});
 }
 
 QImage Facings()
@@ -174,11 +180,7 @@ QImage Facings()
     for (int column = 0; column < 4; ++column) {
         game.Occupant(0, column, grazer, directions[column]);
     }
-    std::vector<QImage> lots;
-    for (int column = 0; column < 4; ++column) {
-        lots.push_back(Framed(game.Lots(0, column, 0, column)));
-    }
-    return Row(lots, {"up", "right", "down", "left"});
+    return LotRow(game, {"up", "right", "down", "left"});
 }
 
 QImage Plants()
@@ -188,11 +190,7 @@ QImage Plants()
     game.Occupant(0, 1, tree);
     game.Flood(0, 2, 25);
     game.FloodedSwimmer(0, 3, left);
-    std::vector<QImage> lots;
-    for (int column = 0; column < 4; ++column) {
-        lots.push_back(Framed(game.Lots(0, column, 0, column)));
-    }
-    return Row(lots, {"grass", "tree", "flood", "swimming"});
+    return LotRow(game, {"grass", "tree", "flood", "in a flood"});
 }
 
 // The circle of who eats whom, each arrow pointing from the eater to its food.
@@ -331,11 +329,7 @@ QImage Dials()
     game.Occupant(0, 1, flyer, right, 12);
     game.Occupant(0, 2, flyer, right, 3);
     game.FloodedSwimmer(0, 3, left, 20, 8);
-    std::vector<QImage> lots;
-    for (int column = 0; column < 4; ++column) {
-        lots.push_back(Framed(Scaled(game.Lots(0, column, 0, column), 100)));
-    }
-    return Row(lots, {"25 turns", "12 turns", "3 turns", "flood: 8"}, 10);
+    return LotRow(game, {"25 turns", "12 turns", "3 turns", "flood: 8"}, 100);
 }
 
 QImage Items()
