@@ -1,5 +1,6 @@
 #include "Content/Narration/Narrator.h"
 
+#include "Content/SoundSynthesis/Synth.h"
 #include "Core/Wave/CWave.h"
 
 #include <spawn.h>
@@ -91,6 +92,9 @@ Signal::Samples Finish(const std::vector<std::uint8_t>& image)
     if (rate != Signal::sampleRate) {
         samples = Signal::Resample(samples, rate, Signal::sampleRate);
     }
+    // The voice carries a little offset and rumble below the speech; a gentle high-pass
+    // removes them, so the narration starts and ends at rest.
+    samples = Synth::HighPass(samples, {60.0, 60.0});
     Signal::NormalizePeak(samples, 1.0);
     Signal::TrimSilence(samples, 0.02, 0.12);
     Signal::FadeEdges(samples, 0.01, 0.05);
