@@ -59,6 +59,23 @@ void Drawing::Words(QPainter& painter, const QRectF& rectangle, const QString& t
     painter.restore();
 }
 
+namespace {
+
+// An arrow shape drawn along `angleDegrees` from its tip at the origin, in the house outline.
+void DrawArrowPath(QPainter& painter, const QPainterPath& path, QPointF tip, double angleDegrees, const QColor& fill)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(tip);
+    painter.rotate(angleDegrees);
+    painter.setPen(QPen(ArtStyle::ink, ArtStyle::outlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(fill);
+    painter.drawPath(path);
+    painter.restore();
+}
+
+} // namespace
+
 void Drawing::ArrowHead(QPainter& painter, QPointF tip, double angleDegrees, double length, double width,
                         const QColor& fill)
 {
@@ -68,14 +85,7 @@ void Drawing::ArrowHead(QPainter& painter, QPointF tip, double angleDegrees, dou
     head.lineTo(-length * 0.75, 0);
     head.lineTo(-length, width / 2);
     head.closeSubpath();
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(tip);
-    painter.rotate(angleDegrees);
-    painter.setPen(QPen(ArtStyle::ink, ArtStyle::outlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(fill);
-    painter.drawPath(head);
-    painter.restore();
+    DrawArrowPath(painter, head, tip, angleDegrees, fill);
 }
 
 void Drawing::PointingArrow(QPainter& painter, QPointF tip, double angleDegrees, double length, double width,
@@ -92,12 +102,5 @@ void Drawing::PointingArrow(QPainter& painter, QPointF tip, double angleDegrees,
     arrow.lineTo(-headLength, shaft / 2);
     arrow.lineTo(-headLength, width / 2);
     arrow.closeSubpath();
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(tip);
-    painter.rotate(angleDegrees);
-    painter.setPen(QPen(ArtStyle::ink, ArtStyle::outlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(fill);
-    painter.drawPath(arrow);
-    painter.restore();
+    DrawArrowPath(painter, arrow, tip, angleDegrees, fill);
 }

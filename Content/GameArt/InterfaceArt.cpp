@@ -370,7 +370,7 @@ void AddInterfaceArt(ArtCatalogue& catalogue)
     }
     AddDigits(catalogue, GraphicIDs::ScoreDigitsStart(), 24, ArtStyle::highlight, 2);
     AddDigits(catalogue, GraphicIDs::TimerDigitsStart(), 14, Qt::white, 1.5);
-    AddDigits(catalogue, GraphicIDs::PickCountDigitsStart(), 17, ArtStyle::danger, 0);
+    AddDigits(catalogue, GraphicIDs::PickCountDigitsStart(), 17, ArtStyle::danger, 1);
     AddDigits(catalogue, GraphicIDs::FloatingScoreDigitsStart(), 20, Qt::white, 2);
     AddCursors(catalogue);
     AddButtons(catalogue, GraphicIDs::PickButton, ToSize(Locations::pickButtonSize), "Pick");
