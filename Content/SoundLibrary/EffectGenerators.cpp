@@ -318,10 +318,11 @@ Signal::Samples MakeEffect(const EffectRecipe& recipe, InstrumentSynth& instrume
     }
     Signal::NormalizePeak(effect, 1.0);
     Signal::TrimSilence(effect, 0.001, 0.0);
-    Signal::NormalizePeak(effect, effectPeak);
-    Signal::LimitRms(effect, effectRms);
+    // Fades first, so that the level is set by what is heard, not by an attack the fade softens.
     const double seconds = static_cast<double>(effect.size()) / Signal::sampleRate;
     Signal::FadeEdges(effect, std::min(0.003, seconds / 8), std::min(0.02, seconds / 4));
+    Signal::NormalizePeak(effect, effectPeak);
+    Signal::LimitRms(effect, effectRms);
     return effect;
 }
 
