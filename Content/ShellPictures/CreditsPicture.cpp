@@ -36,9 +36,9 @@ bool IsUnderline(const QString& line)
 QString Entry(const QString& text)
 {
     const qsizetype nameEnd = text.indexOf(QRegularExpression(QStringLiteral("[(,]")));
-    const QString name = nameEnd > 0 ? text.left(nameEnd).trimmed() : QString();
+    const QString name = nameEnd > 0 ? text.left(nameEnd) : QString();
     const QString rest = nameEnd > 0 ? text.mid(nameEnd) : text;
-    return QStringLiteral("<p class=\"small\" align=\"center\"><b>%1</b> %2</p>")
+    return QStringLiteral("<p class=\"small\" align=\"center\"><b>%1</b>%2</p>")
         .arg(name.toHtmlEscaped(), rest.toHtmlEscaped());
 }
 
