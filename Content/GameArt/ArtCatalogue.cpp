@@ -3,18 +3,19 @@
 #include <stdexcept>
 
 void ArtCatalogue::AddStill(ResourceID id, QPoint placement, Painter paint, const std::string& group,
-                            const std::string& key)
+                            const std::string& key, bool cropToContent)
 {
     if (!graphicIndex.emplace(id, graphics.size()).second) {
         throw std::logic_error("graphic " + std::to_string(id) + " is described twice");
     }
-    graphics.push_back({id, placement, std::move(paint), true, group});
+    graphics.push_back({id, placement, std::move(paint), true, group, cropToContent});
     if (!key.empty()) {
         graphicsByKey.emplace(key, id);
     }
 }
 
-ResourceID ArtCatalogue::FrameGraphic(const std::string& key, QPoint placement, const Painter& paint)
+ResourceID ArtCatalogue::FrameGraphic(const std::string& key, QPoint placement, const Painter& paint,
+                                      bool cropToContent)
 {
     if (const auto found = graphicsByKey.find(key); found != graphicsByKey.end()) {
         return found->second;
@@ -24,7 +25,7 @@ ResourceID ArtCatalogue::FrameGraphic(const std::string& key, QPoint placement, 
     }
     const ResourceID id = nextFrameGraphicID++;
     graphicIndex.emplace(id, graphics.size());
-    graphics.push_back({id, placement, paint, false, "frames"});
+    graphics.push_back({id, placement, paint, false, "frames", cropToContent});
     graphicsByKey.emplace(key, id);
     return id;
 }

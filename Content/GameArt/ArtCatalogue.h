@@ -23,6 +23,8 @@ public:
         Painter paint;    // premultiplied ARGB; the picture's size is the graphic's size
         bool isStill = false; // a picture of its own (the palette is chosen from these)
         std::string group;    // for contact sheets
+        // Only the part the picture covers is kept; the placement moves with the cut.
+        bool cropToContent = false;
     };
     struct Frame {
         ResourceID graphic = 0;
@@ -55,10 +57,10 @@ public:
     // A still picture under its fixed id. `key` names what it shows, so that a frame showing
     // the same returns this id instead of a copy.
     void AddStill(ResourceID id, QPoint placement, Painter paint, const std::string& group,
-                  const std::string& key = {});
+                  const std::string& key = {}, bool cropToContent = false);
     // A frame picture named by what it shows: the first request paints it under a new id,
     // later requests of the same key get that id again.
-    ResourceID FrameGraphic(const std::string& key, QPoint placement, const Painter& paint);
+    ResourceID FrameGraphic(const std::string& key, QPoint placement, const Painter& paint, bool cropToContent = false);
     void AddAnimation(Animation animation);
     // A new id for an idle animation, never one of the identifier tables' animation ids.
     ResourceID NewIdleAnimationID() { return nextIdleAnimationID++; }

@@ -166,8 +166,10 @@ LotScene PreyScene(ObjectType kind, DirectionType preyDirection, QPointF away, d
     }
     CreaturePose pose = StillPose(kind, preyDirection);
     const double lean = Ramp(0.0, 0.5, t);
-    const double tremble = t < 0.6 ? 2.5 * std::sin(t * 46) : 0;
-    pose.shift = away * (7 * lean) + QPointF(tremble, 0);
+    const double tremble = t < 0.6 ? 3.5 * std::sin(t * 46) : 0;
+    const double startle = -7 * std::sin(M_PI * std::min(1.0, t / 0.25));
+    pose.shift = away * (11 * lean) + QPointF(tremble, startle);
+    pose.arrowSize = 1 + 0.3 * std::sin(M_PI * std::min(1.0, t / 0.6));
     return Scene({Vanishing(pose, 0.6, t)});
 }
 
@@ -189,8 +191,9 @@ LotScene PredatorScene(ObjectType kind, DirectionType d, double t)
     CreaturePose pose = StillPose(kind, d);
     pose.shift = Unit(d) * (-7 * std::sin(M_PI * std::min(1.0, t / 0.3)));
     const double bite = Ramp(0.7, 1.0, t);
-    pose.size = 1 + 0.18 * std::sin(M_PI * bite);
-    pose.arrowSize = 1 + 0.4 * std::sin(M_PI * Ramp(0.2, 0.6, t));
+    pose.size = 1 - 0.12 * std::sin(M_PI * bite); // the bite: a quick squash as it lands
+    // The mark swells as it sets off but keeps its size in the bite, so it stays in the lot.
+    pose.arrowSize = (1 + 0.4 * std::sin(M_PI * Ramp(0.2, 0.6, t))) / pose.size;
     return Scene({pose});
 }
 

@@ -5,12 +5,18 @@
 
 void SceneAnimator::Still(ResourceID id, const LotScene& scene, const std::string& group)
 {
-    catalogue.AddStill(id, scene.canvas.topLeft(), [scene] { return scene.Paint(); }, group, scene.Key());
+    catalogue.AddStill(id, scene.canvas.topLeft(), [scene] { return scene.Paint(); }, group, scene.Key(), true);
 }
 
 ResourceID SceneAnimator::Frame(const LotScene& scene)
 {
-    return catalogue.FrameGraphic(scene.Key(), scene.canvas.topLeft(), [scene] { return scene.Paint(); });
+    // In motion a creature may lean or hop past its lot's picture: frames are painted with room
+    // around it (then cut to what they cover), under the key of the scene as described.
+    LotScene roomy = scene;
+    if (roomy.canvas == LotScene{}.canvas) {
+        roomy.canvas.adjust(-margin, -margin, margin, margin);
+    }
+    return catalogue.FrameGraphic(scene.Key(), roomy.canvas.topLeft(), [roomy] { return roomy.Paint(); }, true);
 }
 
 void SceneAnimator::Animate(ResourceID id, const std::string& name, int frameCount,

@@ -12,6 +12,7 @@
 class SceneAnimator {
 public:
     static constexpr int framesPerSecond = 12;
+    static constexpr int margin = 16; // room around a lot's picture for frames, a whole number of coarse blocks
 
     explicit SceneAnimator(ArtCatalogue& catalogue) : catalogue(catalogue) {}
 

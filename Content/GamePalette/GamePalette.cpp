@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int opaqueAlpha = 128;
+constexpr int opaqueAlpha = GamePalette::opaqueAlpha;
 // Pictures keep a little of their dither: smooth shading without visible noise on flat colour.
 constexpr float ditheringLevel = 0.6f;
 

@@ -15,6 +15,8 @@ class GamePalette {
 public:
     static constexpr int whiteIndex = 0;
     static constexpr int blackIndex = 255;
+    // Pixels of at least this alpha are opaque; the others are see-through.
+    static constexpr int opaqueAlpha = 128;
 
     // A picture in palette indices; opaque[i] is 0 where pixel i is see-through.
     struct IndexedPicture {

@@ -20,7 +20,7 @@ void Save(const QImage& sheet, const std::filesystem::path& path)
 }
 
 void WriteStillSheets(const ArtCatalogue& catalogue, const GamePalette& palette,
-                      const std::map<ResourceID, GamePalette::IndexedPicture>& pictures,
+                      const std::map<ResourceID, PlacedPicture>& pictures,
                       const std::filesystem::path& folder)
 {
     std::map<std::string, std::vector<const ArtCatalogue::Graphic*>> groups;
@@ -32,8 +32,9 @@ void WriteStillSheets(const ArtCatalogue& catalogue, const GamePalette& palette,
     for (const auto& [group, graphics] : groups) {
         int cellWidth = 0, cellHeight = 0;
         for (const auto* graphic : graphics) {
-            cellWidth = std::max(cellWidth, pictures.at(graphic->id).width);
-            cellHeight = std::max(cellHeight, pictures.at(graphic->id).height);
+            const PlacedPicture& placed = pictures.at(graphic->id);
+            cellWidth = std::max(cellWidth, placed.placement.x() + placed.picture.width);
+            cellHeight = std::max(cellHeight, placed.placement.y() + placed.picture.height);
         }
         cellWidth = std::max(cellWidth + 8, 60);
         cellHeight += 8 + labelHeight;
@@ -50,7 +51,11 @@ void WriteStillSheets(const ArtCatalogue& catalogue, const GamePalette& palette,
             painter.drawRect(x, y, cellWidth - 1, cellHeight - 1);
             painter.setPen(Qt::black);
             painter.drawText(QRect(x, y, cellWidth, labelHeight), Qt::AlignCenter, QString::number(graphics[index]->id));
-            painter.drawImage(x + 4, y + labelHeight + 4, palette.ToImage(pictures.at(graphics[index]->id)));
+            const PlacedPicture& placed = pictures.at(graphics[index]->id);
+            // Pictures keep their placement in the cell when it is positive (lots' pictures),
+            // so cut-down stills still show where they sit.
+            const QPoint at(std::max(0, placed.placement.x()), std::max(0, placed.placement.y()));
+            painter.drawImage(QPoint(x + 4, y + labelHeight + 4) + at, palette.ToImage(placed.picture));
         }
         std::string name = group;
         std::replace(name.begin(), name.end(), ' ', '-');
@@ -60,7 +65,7 @@ void WriteStillSheets(const ArtCatalogue& catalogue, const GamePalette& palette,
 
 // Animations are drawn on a 3 x 3 lot ground so that moving frames show where they go.
 void WriteAnimationSheets(const ArtCatalogue& catalogue, const GamePalette& palette,
-                          const std::map<ResourceID, GamePalette::IndexedPicture>& pictures,
+                          const std::map<ResourceID, PlacedPicture>& pictures,
                           const std::filesystem::path& folder)
 {
     constexpr int cell = 3 * 88 / 2;
@@ -89,9 +94,9 @@ void WriteAnimationSheets(const ArtCatalogue& catalogue, const GamePalette& pale
                     groundPainter.drawLine(0, line * 88, 264, line * 88);
                 }
                 const ArtCatalogue::Frame& shown = animation.frames[frame];
-                const ArtCatalogue::Graphic* graphic = catalogue.FindGraphic(shown.graphic);
-                const QPoint at = QPoint(88 + 2, 88 + 2) + shown.offset + (graphic ? graphic->placement : QPoint());
-                groundPainter.drawImage(at, palette.ToImage(pictures.at(shown.graphic)));
+                const PlacedPicture& placed = pictures.at(shown.graphic);
+                const QPoint at = QPoint(88 + 2, 88 + 2) + shown.offset + placed.placement;
+                groundPainter.drawImage(at, palette.ToImage(placed.picture));
                 groundPainter.end();
                 painter.drawImage(QRect(160 + static_cast<int>(frame) * cell, y, cell, cell), ground);
             }
@@ -103,7 +108,7 @@ void WriteAnimationSheets(const ArtCatalogue& catalogue, const GamePalette& pale
 } // namespace
 
 void WriteContactSheets(const ArtCatalogue& catalogue, const GamePalette& palette,
-                        const std::map<ResourceID, GamePalette::IndexedPicture>& pictures,
+                        const std::map<ResourceID, PlacedPicture>& pictures,
                         const std::filesystem::path& folder)
 {
     WriteStillSheets(catalogue, palette, pictures, folder);

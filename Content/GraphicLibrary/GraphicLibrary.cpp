@@ -4,9 +4,33 @@
 #include "Content/GraphicLibrary/ContactSheets.h"
 #include "Content/SkipDumpRunEncoder/SkipDumpRunEncoder.h"
 
+#include <algorithm>
 #include <map>
 
 namespace {
+
+// The picture cut to the pixels it covers, and the placement moved by the cut. A picture that
+// covers nothing keeps one see-through pixel, so every graphic has a row to read.
+QImage CropToContent(const QImage& picture, QPoint& placement)
+{
+    int left = picture.width(), right = -1, top = picture.height(), bottom = -1;
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        for (int x = 0; x < picture.width(); ++x) {
+            if (qAlpha(row[x]) >= GamePalette::opaqueAlpha) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    if (right < 0) {
+        left = top = right = bottom = 0;
+    }
+    placement += QPoint(left, top);
+    return picture.copy(left, top, right - left + 1, bottom - top + 1);
+}
 
 std::vector<std::uint8_t> GraphicBlock(const GamePalette::IndexedPicture& picture, QPoint placement)
 {
@@ -37,14 +61,18 @@ void BuildGrf1Library(ContentArchive& archive, const ContentOptions& options)
     const ArtCatalogue catalogue = GameArtCatalogue();
     std::vector<QImage> stills;
     const GamePalette palette = ChooseGamePalette(catalogue, &stills);
-    std::map<ResourceID, GamePalette::IndexedPicture> pictures;
+    std::map<ResourceID, PlacedPicture> pictures;
     std::size_t stillIndex = 0;
     for (const ArtCatalogue::Graphic& graphic : catalogue.Graphics()) {
-        const QImage painted = graphic.isStill ? stills[stillIndex++] : graphic.paint();
+        QImage painted = graphic.isStill ? stills[stillIndex++] : graphic.paint();
+        QPoint placement = graphic.placement;
+        if (graphic.cropToContent) {
+            painted = CropToContent(painted.convertToFormat(QImage::Format_ARGB32_Premultiplied), placement);
+        }
         GamePalette::IndexedPicture picture = palette.Remap(painted);
-        archive.AddBlock(ResourceType::graphic, graphic.id, GraphicBlock(picture, graphic.placement));
+        archive.AddBlock(ResourceType::graphic, graphic.id, GraphicBlock(picture, placement));
         if (options.WantsContactSheets()) {
-            pictures.emplace(graphic.id, std::move(picture));
+            pictures.emplace(graphic.id, PlacedPicture{std::move(picture), placement});
         }
     }
     if (options.WantsContactSheets()) {
