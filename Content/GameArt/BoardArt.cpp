@@ -26,7 +26,8 @@ CreaturePose SweepPose(ObjectType kind, DirectionType from, DirectionType to, do
     const bool halfTurnApart = std::fmod(std::fmod(end.angle - turned, 360.0) + 360.0, 360.0) > 90;
     const double endScaleX = halfTurnApart ? -end.scaleX : end.scaleX;
     const double endScaleY = halfTurnApart ? -1 : 1;
-    const double roll = Ramp(0.3, 0.7, t);
+    // Quick enough to fall between two frames, so no frame shows the glyph edge-on.
+    const double roll = Ramp(0.35, 0.65, t);
     CreaturePose pose = start;
     pose.angle = start.angle + sweep * Ease(t);
     pose.arrowAngle = start.arrowAngle + sweep * Ease(t);
@@ -41,7 +42,7 @@ CreaturePose ReversePose(ObjectType kind, DirectionType from, double t)
     CreaturePose pose = StillPose(kind, from);
     const double e = Ease(t);
     if (from == left || from == right) {
-        pose.scaleX = pose.scaleX * std::cos(M_PI * e);
+        pose.scaleX = pose.scaleX * std::cos(M_PI * Ramp(0.3, 0.7, t));
     } else {
         pose.angle += 180 * e;
     }
@@ -85,7 +86,7 @@ void AddTurnsAndReversals(SceneAnimator& animator, ObjectType kind, DirectionTyp
     };
     const std::string where = std::string(kindNames[kind]) + (inFlood ? " in flood " : " ") + directionNames[d];
     animator.Animate(inFlood ? AnimationIDs::SwimmerReversingInFlood(d) : AnimationIDs::AnimalReversing(kind, d),
-                     "reverse " + where, 9, [=](double t) {
+                     "reverse " + where, 8, [=](double t) {
                          return t >= 1 ? end(reversed[d]) : Scene({ReversePose(kind, d, t)}, water);
                      });
     animator.Animate(inFlood ? AnimationIDs::SwimmerTurningClockwiseInFlood(d)
