@@ -46,7 +46,7 @@ const Idle bob{"bob", 8, 6.0, 3.0, 0.6, [](LotScene& scene, double t) {
                    scene.creatures.front().shift.ry() += 3 * std::sin(2 * M_PI * t);
                }};
 const Idle coarseHop{"blocky hop", 4, 8.0, 4.0, 0.6,
-                     [](LotScene& scene, double t) { scene.creatures.front().shift.ry() -= t > 0 && t < 1 ? 6 : 0; }};
+                     [](LotScene& scene, double t) { scene.creatures.front().shift.ry() -= t > 0 && t < 1 ? 4 : 0; }};
 
 void AddTable(SceneAnimator& animator, ResourceID stillID, const LotScene& still, const std::vector<Idle>& idles)
 {
