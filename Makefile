@@ -31,8 +31,11 @@ install: build
 test: build
 	$(HEADLESS) ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
-test-asan: deps
-	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMARROWMERE_SANITIZE=ON -DMARROWMERE_BENCHMARKS=OFF
+# The sanitizer build does not make the content again: it copies the normal build's libraries.
+test-asan: deps $(BUILD_DIR)/build.ninja
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target content_libraries
+	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMARROWMERE_SANITIZE=ON -DMARROWMERE_BENCHMARKS=OFF \
+	  -DMARROWMERE_CONTENT_DIR=$(abspath $(BUILD_DIR))/bin
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 	$(HEADLESS) ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_DIR) --output-on-failure -j $(JOBS)

@@ -98,16 +98,15 @@ void AppendHeaderValue(int value, const char* name, std::vector<std::uint8_t>& b
     block.push_back(static_cast<std::uint8_t>(bits & 0xFF));
 }
 
-} // namespace
-
-void SkipDumpRunEncoder::EncodeRow(std::span<const std::uint8_t> row, std::uint8_t transparentIndex,
-                                   std::vector<std::uint8_t>& encoded)
+// One row; isTransparent(i) says whether pixel i of the row is a skip.
+template <typename IsTransparent>
+void EncodeRowWhere(std::span<const std::uint8_t> row, IsTransparent isTransparent, std::vector<std::uint8_t>& encoded)
 {
     std::size_t position = 0;
     while (position < row.size()) {
         std::size_t end = position;
-        const bool transparent = row[position] == transparentIndex;
-        while (end < row.size() && (row[end] == transparentIndex) == transparent) {
+        const bool transparent = isTransparent(position);
+        while (end < row.size() && isTransparent(end) == transparent) {
             ++end;
         }
         if (!transparent) {
@@ -120,7 +119,7 @@ void SkipDumpRunEncoder::EncodeRow(std::span<const std::uint8_t> row, std::uint8
     encoded.push_back(Code::endOfRow);
 }
 
-std::vector<std::uint8_t> SkipDumpRunEncoder::EncodeImage(const Image& image, std::uint8_t transparentIndex)
+void CheckPixelCount(const SkipDumpRunEncoder::Image& image)
 {
     if (image.width < 0 || image.height < 0 ||
         image.pixels.size() != static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height)) {
@@ -128,6 +127,31 @@ std::vector<std::uint8_t> SkipDumpRunEncoder::EncodeImage(const Image& image, st
                                     std::to_string(image.height) + " pixels holds " +
                                     std::to_string(image.pixels.size()) + " pixels");
     }
+}
+
+std::vector<std::uint8_t> GraphicHeader(const SkipDumpRunEncoder::Image& image, int left, int top,
+                                        std::uint8_t eraseColor)
+{
+    std::vector<std::uint8_t> block;
+    AppendHeaderValue(left, "left", block);
+    AppendHeaderValue(top, "top", block);
+    AppendHeaderValue(image.width, "width", block);
+    AppendHeaderValue(image.height, "height", block);
+    block.push_back(eraseColor);
+    return block;
+}
+
+} // namespace
+
+void SkipDumpRunEncoder::EncodeRow(std::span<const std::uint8_t> row, std::uint8_t transparentIndex,
+                                   std::vector<std::uint8_t>& encoded)
+{
+    EncodeRowWhere(row, [&](std::size_t i) { return row[i] == transparentIndex; }, encoded);
+}
+
+std::vector<std::uint8_t> SkipDumpRunEncoder::EncodeImage(const Image& image, std::uint8_t transparentIndex)
+{
+    CheckPixelCount(image);
     std::vector<std::uint8_t> encoded;
     const auto width = static_cast<std::size_t>(image.width);
     for (int row = 0; row < image.height; ++row) {
@@ -140,13 +164,26 @@ std::vector<std::uint8_t> SkipDumpRunEncoder::EncodeImage(const Image& image, st
 std::vector<std::uint8_t> SkipDumpRunEncoder::MakeGraphicBlock(const Image& image, std::uint8_t transparentIndex,
                                                                int left, int top, std::uint8_t eraseColor)
 {
-    std::vector<std::uint8_t> block;
-    AppendHeaderValue(left, "left", block);
-    AppendHeaderValue(top, "top", block);
-    AppendHeaderValue(image.width, "width", block);
-    AppendHeaderValue(image.height, "height", block);
-    block.push_back(eraseColor);
+    std::vector<std::uint8_t> block = GraphicHeader(image, left, top, eraseColor);
     const std::vector<std::uint8_t> rows = EncodeImage(image, transparentIndex);
     block.insert(block.end(), rows.begin(), rows.end());
+    return block;
+}
+
+std::vector<std::uint8_t> SkipDumpRunEncoder::MakeGraphicBlock(const Image& image,
+                                                               std::span<const std::uint8_t> opaque, int left,
+                                                               int top, std::uint8_t eraseColor)
+{
+    CheckPixelCount(image);
+    if (opaque.size() != image.pixels.size()) {
+        throw std::invalid_argument("opacity mask of " + std::to_string(opaque.size()) + " pixels for an image of " +
+                                    std::to_string(image.pixels.size()));
+    }
+    std::vector<std::uint8_t> block = GraphicHeader(image, left, top, eraseColor);
+    const auto width = static_cast<std::size_t>(image.width);
+    for (std::size_t start = 0; start < image.pixels.size(); start += width) {
+        EncodeRowWhere(std::span(image.pixels).subspan(start, width),
+                       [&](std::size_t i) { return opaque[start + i] == 0; }, block);
+    }
     return block;
 }

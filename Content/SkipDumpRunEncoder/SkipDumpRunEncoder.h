@@ -28,4 +28,8 @@ public:
     // its size or a header value does not fit in 16 bits.
     static std::vector<std::uint8_t> MakeGraphicBlock(const Image& image, std::uint8_t transparentIndex, int left,
                                                       int top, std::uint8_t eraseColor);
+    // The same, with the see-through pixels given by a mask (0: skip) instead of an index, so
+    // that every palette index stays a colour.
+    static std::vector<std::uint8_t> MakeGraphicBlock(const Image& image, std::span<const std::uint8_t> opaque,
+                                                      int left, int top, std::uint8_t eraseColor);
 };
