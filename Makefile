@@ -7,6 +7,8 @@ GAME      := $(BUILD_DIR)/bin/marrowmere
 JOBS      ?= $(shell nproc)
 HEADLESS  := QT_QPA_PLATFORM=offscreen SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 PREFIX    ?= /usr/local
+# ccache, where the machine has it, makes rebuilds of unchanged sources instant.
+LAUNCHER  := $(if $(shell command -v ccache 2>/dev/null),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 
 .PHONY: all deps build run install test test-asan bench clean
 
@@ -16,7 +18,7 @@ deps:
 	@./scripts/install-deps
 
 $(BUILD_DIR)/build.ninja: CMakeLists.txt
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER)
 
 build: deps $(BUILD_DIR)/build.ninja
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -34,7 +36,7 @@ test: build
 # The sanitizer build does not make the content again: it copies the normal build's libraries.
 test-asan: deps $(BUILD_DIR)/build.ninja
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target content_libraries
-	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMARROWMERE_SANITIZE=ON -DMARROWMERE_BENCHMARKS=OFF \
+	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMARROWMERE_SANITIZE=ON -DMARROWMERE_BENCHMARKS=OFF $(LAUNCHER) \
 	  -DMARROWMERE_CONTENT_DIR=$(abspath $(BUILD_DIR))/bin
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 	$(HEADLESS) ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
