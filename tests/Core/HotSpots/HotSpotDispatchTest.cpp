@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -26,12 +27,7 @@ public:
     void HandleUserMovesOver() override { Log("over"); }
     void HandleUserIsStillOver() override { Log("still"); }
     void HandleUserMovesAway() override { Log("away"); }
-    void HandleUserBeginsSelection() override
-    {
-        Log("begin");
-        lastBegun = name;
-        if (onBegin) onBegin();
-    }
+    void HandleUserBeginsSelection() override { Log("begin"), lastBegun = name, onBegin ? onBegin() : void(); }
     void HandleUserEndsSelection() override { Log("end"); }
     void HandleUserAbortsSelection() override { Log("abort"); }
     void HandleUserMovesOutDuringSelection() override { Log("out"); }
@@ -40,27 +36,20 @@ public:
     void HandleUserIsStillInDuringSelection() override { Log("stillIn"); }
 
     std::function<void()> onBegin;
-
-private:
     void Log(const char* handler) { callLog += name + ":" + handler + " "; }
     std::string name;
 };
 
 using Rectangle = Recording<RectangleHotSpot>;
 
-std::string TakeLog()
-{
-    return std::exchange(callLog, {});
-}
+std::string TakeLog() { return std::exchange(callLog, {}); }
+void Click(Point2D at, Point2D to) { HotSpot::DispatchUserBeginsSelection(at), HotSpot::DispatchUserEndsSelection(to); }
+void MoveThrough(std::initializer_list<Point2D> points) { for (Point2D p : points) HotSpot::DispatchUserMovement(p); }
 
+// Each case starts hovering over nothing.
 class HotSpots : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        TakeLog();
-        // Start each case hovering over nothing.
-        HotSpot::DispatchUserEndsSelection({-1000, -1000});
-    }
+    void SetUp() override { HotSpot::DispatchUserEndsSelection({-1000, -1000}), TakeLog(); }
 };
 
 TEST_F(HotSpots, HitTestingFollowsLayersActivityAndShapes)
@@ -71,47 +60,36 @@ TEST_F(HotSpots, HitTestingFollowsLayersActivityAndShapes)
     Recording<CircleHotSpot> circle("circle", 4, Point2D{200, 200}, 10);
     Recording<UnboundedHotSpot> everywhere("everywhere", 7);
 
-    // The hot spot that a click at the point selects.
-    const auto hit = [](Point2D point) {
+    // Which hot spot a click selects; right and bottom edges, and the circle's radius, are inside.
+    const struct {
+        Point2D point;
+        const char* selected;
+        HotSpot* flip = nullptr;   // deactivated (or reactivated) before the click
+    } clicks[] = {{{55, 55}, "upper"},  {{60, 60}, "upper"},          {{61, 55}, "lower"},
+                  {{100, 100}, "lower"}, {{210, 200}, "circle"},       {{208, 207}, "everywhere"},
+                  {{55, 55}, "twin", &upper}, {{55, 55}, "lower", &twin}, {{55, 55}, "upper", &upper}};
+    for (const auto& click : clicks) {
+        if (click.flip) click.flip->IsActive() ? click.flip->Deactivate() : click.flip->Activate();
         lastBegun.clear();
-        HotSpot::DispatchUserBeginsSelection(point);
-        HotSpot::DispatchUserEndsSelection(point);
-        return lastBegun;
-    };
-    EXPECT_EQ(hit({55, 55}), "upper");
-    EXPECT_EQ(hit({60, 60}), "upper") << "right and bottom edges are inside";
-    EXPECT_EQ(hit({61, 55}), "lower");
-    EXPECT_EQ(hit({100, 100}), "lower");
-    EXPECT_EQ(hit({210, 200}), "circle") << "a point at the radius is inside";
-    EXPECT_EQ(hit({208, 207}), "everywhere");
-    upper.Deactivate();
-    EXPECT_EQ(hit({55, 55}), "twin");
-    twin.Deactivate();
-    EXPECT_EQ(hit({55, 55}), "lower");
-    upper.Activate();
-    EXPECT_EQ(hit({55, 55}), "upper");
+        Click(click.point, click.point);
+        EXPECT_EQ(lastBegun, click.selected) << click.point.x << "," << click.point.y;
+    }
 }
 
 TEST_F(HotSpots, HoveringThenOnlyTheSelectedHotSpotHearsAboutADrag)
 {
     Rectangle a("a", 5, QuillonRectangle<int>{0, 10, 0, 10});
     Rectangle b("b", 5, QuillonRectangle<int>{20, 30, 0, 10});
-    HotSpot::DispatchUserMovement({25, 5});
-    HotSpot::DispatchUserMovement({26, 5});
-    HotSpot::DispatchUserMovement({50, 5});
+    MoveThrough({{25, 5}, {26, 5}, {50, 5}});
     EXPECT_EQ(TakeLog(), "b:over b:still b:away ");
-    HotSpot::DispatchUserMovement({5, 5});
+    MoveThrough({{5, 5}});
     HotSpot::DispatchUserBeginsSelection({5, 5});
-    HotSpot::DispatchUserMovement({5, 6});
-    HotSpot::DispatchUserMovement({25, 5});
-    HotSpot::DispatchUserMovement({26, 5});
-    HotSpot::DispatchUserMovement({5, 5});
+    MoveThrough({{5, 6}, {25, 5}, {26, 5}, {5, 5}});
     HotSpot::DispatchUserEndsSelection({5, 5});
     EXPECT_EQ(TakeLog(), "a:over a:begin a:stillIn a:out a:stillOut a:in a:end a:over ");
     EXPECT_FALSE(HotSpot::IsAnySelected());
 
-    HotSpot::DispatchUserBeginsSelection({5, 5});
-    HotSpot::DispatchUserEndsSelection({25, 5});
+    Click({5, 5}, {25, 5});
     EXPECT_EQ(TakeLog(), "a:begin a:abort b:over ") << "b never sees the selection";
 
     // A press on nothing starts no selection; a release there touches nobody.
@@ -144,15 +122,11 @@ class TestButton : public GraphicButtonHotSpot {
 public:
     TestButton(int left, int& actions)
         : GraphicButtonHotSpot(2, QuillonRectangle<int>{left, left + 10, 0, 10}, normal, pressed, disabled, 3),
-          actions(actions)
-    {
-    }
+          actions(actions) {}
     void PerformSelectionAction() override { ++actions; }
     ResourceID Shown() const { return ButtonSprite().GraphicResourceID(); }
 
-    static constexpr ResourceID normal = 101;
-    static constexpr ResourceID pressed = 102;
-    static constexpr ResourceID disabled = 103;
+    static constexpr ResourceID normal = 101, pressed = 102, disabled = 103;
 
 private:
     int& actions;
@@ -163,12 +137,10 @@ TEST_F(HotSpots, ButtonsPressPopUpAndActOnlyWhenReleasedOnThemselves)
     ScopedInMemoryResources resources;   // the pictures are missing: drawn as nothing
     std::ostringstream problems;
     ResourceProblems::SetOutput(&problems);
-    int actionsA = 0;
-    int actionsB = 0;
+    int actionsA = 0, actionsB = 0;
     TestButton a(0, actionsA);
     TestButton b(20, actionsB);
-    EXPECT_EQ(a.Shown(), TestButton::normal);
-
+    // Press on a, drag off and back, release on it: one action; then release off it: none.
     HotSpot::DispatchUserBeginsSelection({5, 5});
     EXPECT_EQ(a.Shown(), TestButton::pressed);
     HotSpot::DispatchUserMovement({50, 5});
@@ -177,19 +149,13 @@ TEST_F(HotSpots, ButtonsPressPopUpAndActOnlyWhenReleasedOnThemselves)
     EXPECT_EQ(a.Shown(), TestButton::pressed);
     HotSpot::DispatchUserEndsSelection({5, 5});
     EXPECT_EQ(a.Shown(), TestButton::normal);
-    EXPECT_EQ(actionsA, 1);
-
-    HotSpot::DispatchUserBeginsSelection({5, 5});
-    HotSpot::DispatchUserEndsSelection({25, 5});
+    Click({5, 5}, {25, 5});
     EXPECT_EQ(a.Shown(), TestButton::normal);
-    EXPECT_FALSE(a.IsPressed());
     EXPECT_EQ(actionsA, 1);
-    EXPECT_EQ(actionsB, 0);
 
     b.Deactivate();
     EXPECT_EQ(b.Shown(), TestButton::disabled);
-    HotSpot::DispatchUserBeginsSelection({25, 5});
-    HotSpot::DispatchUserEndsSelection({25, 5});
+    Click({25, 5}, {25, 5});
     EXPECT_EQ(actionsB, 0);
     b.Activate();
     EXPECT_EQ(b.Shown(), TestButton::normal);

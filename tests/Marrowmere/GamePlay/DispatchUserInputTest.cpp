@@ -45,9 +45,7 @@ protected:
         SDL_Event event{};
         event.type = type;
         event.button.button = button;
-        if (type == SDL_TEXTINPUT) {
-            std::snprintf(event.text.text, sizeof event.text.text, "%s", text);
-        }
+        if (type == SDL_TEXTINPUT) std::snprintf(event.text.text, sizeof event.text.text, "%s", text);
         SDL_PushEvent(&event);
     }
 };

@@ -25,12 +25,9 @@ public:
 };
 
 // A system pointer that only keeps its show count.
-class CountingSystemCursor : public SystemCursor::PlatformSpecifics {
-public:
+struct CountingSystemCursor : SystemCursor::PlatformSpecifics {
     explicit CountingSystemCursor(int& showCount) : showCount(showCount) {}
     int ChangeShowCount(bool show) override { return show ? ++showCount : --showCount; }
-
-private:
     int& showCount;
 };
 
