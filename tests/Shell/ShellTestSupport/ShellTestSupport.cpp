@@ -17,48 +17,9 @@
 namespace ShellTest {
 
 namespace {
+TemporaryFolder configFolder, dataFolder; // stand-ins for the user's XDG folders
 
-struct UserFolders {
-    TemporaryFolder config;
-    TemporaryFolder data;
-};
-
-UserFolders& Folders()
-{
-    static UserFolders folders;
-    return folders;
-}
-
-} // namespace
-
-void EnsureApplication()
-{
-    if (QApplication::instance() != nullptr)
-        return;
-    setenv("XDG_CONFIG_HOME", Folders().config.Path().c_str(), 1);
-    setenv("XDG_DATA_HOME", Folders().data.Path().c_str(), 1);
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "shell_tests";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: tearing Qt down among the other statics at exit is not safe.
-    static QApplication* application = new QApplication(argc, argv);
-    (void)application;
-    QCoreApplication::setOrganizationName(QStringLiteral("Quillon Games"));
-    QCoreApplication::setApplicationName(QStringLiteral("Marrowmere 1.0"));
-}
-
-std::filesystem::path ConfigFolder() { return Folders().config.Path(); }
-std::filesystem::path DataFolder() { return Folders().data.Path(); }
-
-void ClearUserFiles()
-{
-    EnsureApplication();
-    QSettings("Quillon Games", "Marrowmere 1.0").clear();
-    for (const auto& entry : std::filesystem::directory_iterator(DataFolder()))
-        std::filesystem::remove_all(entry.path());
-}
-
+// An 8-bit BMP of the given size whose pixel (x, y) has the value (x + y) % 256.
 std::vector<std::uint8_t> IndexedBmp(int width, int height)
 {
     QImage picture(width, height, QImage::Format_Indexed8);
@@ -76,7 +37,6 @@ std::vector<std::uint8_t> IndexedBmp(int width, int height)
     return {bytes.begin(), bytes.end()};
 }
 
-namespace {
 std::vector<ZipEntryBytes> PictureEntries(const std::vector<Bitmap>& bitmaps)
 {
     std::vector<ZipEntryBytes> pictures;
@@ -85,6 +45,34 @@ std::vector<ZipEntryBytes> PictureEntries(const std::vector<Bitmap>& bitmaps)
     return pictures;
 }
 } // namespace
+
+void EnsureApplication()
+{
+    if (QApplication::instance() != nullptr)
+        return;
+    setenv("XDG_CONFIG_HOME", configFolder.Path().c_str(), 1);
+    setenv("XDG_DATA_HOME", dataFolder.Path().c_str(), 1);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static int argc = 1;
+    static char* argv[] = {const_cast<char*>("shell_tests"), nullptr};
+    new QApplication(argc, argv); // never destroyed: tearing Qt down among the other statics at exit is not safe
+    QCoreApplication::setOrganizationName(QStringLiteral("Quillon Games"));
+    QCoreApplication::setApplicationName(QStringLiteral("Marrowmere 1.0"));
+}
+
+std::filesystem::path ConfigFolder() { return configFolder.Path(); }
+std::filesystem::path DataFolder() { return dataFolder.Path(); }
+
+QString StoredSetting(const char* key) { return QSettings("Quillon Games", "Marrowmere 1.0").value(key).toString(); }
+
+void ClearUserFiles()
+{
+    EnsureApplication();
+    QSettings("Quillon Games", "Marrowmere 1.0").clear();
+    for (const auto& entry : std::filesystem::directory_iterator(DataFolder()))
+        std::filesystem::remove_all(entry.path());
+}
+
 
 void WriteLibraries(const std::filesystem::path& folder, const std::vector<Bitmap>& bitmaps, const std::string& leaveOut)
 {
@@ -113,7 +101,6 @@ void LoadResourceLibraryWith(const std::vector<Bitmap>& bitmaps)
 void AnswerNextModal(std::function<void(QWidget* dialog)> answer)
 {
     auto* poll = new QTimer;
-    poll->setInterval(5);
     QObject::connect(poll, &QTimer::timeout, [poll, answer] {
         if (QWidget* dialog = QApplication::activeModalWidget()) {
             poll->stop();
@@ -121,7 +108,7 @@ void AnswerNextModal(std::function<void(QWidget* dialog)> answer)
             answer(dialog);
         }
     });
-    poll->start();
+    poll->start(5);
 }
 
 bool ProcessEventsUntil(const std::function<bool()>& condition, int milliseconds)

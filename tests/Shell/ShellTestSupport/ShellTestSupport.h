@@ -3,7 +3,6 @@
 #include <QImage>
 #include <QWidget>
 
-#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -18,9 +17,8 @@ std::filesystem::path ConfigFolder();
 std::filesystem::path DataFolder();
 // Empties the settings and the data folder.
 void ClearUserFiles();
-
-// An 8-bit BMP of the given size whose pixel (x, y) has the value (x + y) % 256.
-std::vector<std::uint8_t> IndexedBmp(int width, int height);
+// A setting as its text in the settings file.
+QString StoredSetting(const char* key);
 
 struct Bitmap {
     std::string name; // "161", "SLIDELOGO"
