@@ -39,7 +39,7 @@ test-asan: deps $(BUILD_DIR)/build.ninja
 	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMARROWMERE_SANITIZE=ON -DMARROWMERE_BENCHMARKS=OFF $(LAUNCHER) \
 	  -DMARROWMERE_CONTENT_DIR=$(abspath $(BUILD_DIR))/bin
 	cmake --build $(ASAN_DIR) -j $(JOBS)
-	$(HEADLESS) ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	$(HEADLESS) ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(abspath tests/lsan.supp) UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_DIR) --output-on-failure -j $(JOBS)
 
 bench: build

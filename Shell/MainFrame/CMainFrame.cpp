@@ -19,6 +19,7 @@
 #include "Marrowmere/Tutorial/Tutorial.h"
 #include "Shell/Dialogs/CSplashScreen.h"
 #include "Shell/Dialogs/MMMessageDialog.h"
+#include "Shell/Dialogs/ModelessDialog.h"
 #include "Shell/Dialogs/PreferencesDialogBox.h"
 #include "Shell/Instructions/CInstructionsDialog.h"
 #include "Shell/Preferences/Preferences.h"
@@ -36,12 +37,14 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
 
 #include <ctime>
+#include <vector>
 
 using namespace FrameMessages;
 
@@ -139,6 +142,13 @@ CMainFrame::CMainFrame(ApplicationHooks hooks) : QMainWindow(nullptr), hooks(std
 
 CMainFrame::~CMainFrame()
 {
+    // The modeless windows report to this frame as they go, so they go while it is still whole,
+    // not later among the children that the widget base deletes.
+    std::vector<QPointer<ModelessDialog>> dialogs;
+    for (ModelessDialog* dialog : findChildren<ModelessDialog*>(Qt::FindDirectChildrenOnly))
+        dialogs.emplace_back(dialog);
+    for (const QPointer<ModelessDialog>& dialog : dialogs)
+        delete dialog.data();
     if (m_gameShell != nullptr) {
         GameShellInterface::Install(nullptr);
         delete m_gameShell;
