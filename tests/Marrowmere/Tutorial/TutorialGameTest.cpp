@@ -19,12 +19,12 @@ std::string Board()
 {
     std::string text;
     for (int lot = 0; lot < 25; ++lot) {
-        const int row = lot / 5;
-        const int column = lot % 5;
-        text += lot == 0 ? "" : (column == 0 ? " / " : " ");
-        text += Inhabitants::IsOccupied(row, column) ? "FSGCgt"[Inhabitants::Object(row, column)] : '.';
-        text += Inhabitants::IsOccupied(row, column) && Inhabitants::IsDirectional(row, column)
-            ? std::string(1, "^v<>"[Inhabitants::Direction(row, column)]) : "";
+        const int row = lot / 5, column = lot % 5;
+        const bool occupied = Inhabitants::IsOccupied(row, column);
+        text += lot == 0 ? "" : column == 0 ? " / " : " ";
+        text += occupied ? "FSGCgt"[Inhabitants::Object(row, column)] : '.';
+        const bool directional = occupied && Inhabitants::IsDirectional(row, column);
+        text += directional ? std::string(1, "^v<>"[Inhabitants::Direction(row, column)]) : "";
         text += Inhabitants::IsFlooded(row, column) ? "~" : "";
     }
     return text + " score=" + std::to_string(Scoring::Score()) + " picks=" + std::to_string(ItemQueue::PickCount());
