@@ -72,6 +72,9 @@ TEST_F(DamagedScoreFile, DamagedTablesAreRepaired)
         Add("Dee", 700);
         EXPECT_EQ(NamesByRank(), Names(c.afterDee));
     }
+    // A good table is kept as stored, its count included; it is not ranked anew.
+    ReadImage(ThreeEntries().Count(4));
+    EXPECT_EQ(CScoreFileIO::GetCount(), 4);
 }
 
 // With no file, or a folder in its place, the table is the cleared one and can be written.
