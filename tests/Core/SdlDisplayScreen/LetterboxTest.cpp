@@ -6,27 +6,31 @@
 
 namespace {
 
-TEST(Letterbox, WideWindowGetsBarsLeftAndRight)
+// A 640 x 480 picture in windows of other shapes: the scale, the bars, and where window
+// positions land on the picture (positions on a bar go to the nearest picture pixel).
+TEST(Letterbox, ThePictureIsScaledToFitCentredWithBars)
 {
-    const Letterbox box(1920, 1080, 640, 480);
-    EXPECT_DOUBLE_EQ(box.Scale(), 2.25);
-    EXPECT_DOUBLE_EQ(box.OffsetX(), 240.0);
-    EXPECT_DOUBLE_EQ(box.OffsetY(), 0.0);
-    EXPECT_EQ(box.WindowToPicture(240, 0), (Point2D{0, 0}));
-    EXPECT_EQ(box.WindowToPicture(100, 500), (Point2D{0, 222}));    // on the left bar
-    EXPECT_EQ(box.WindowToPicture(1679, 1079), (Point2D{639, 479}));
-    EXPECT_EQ(box.WindowToPicture(1700, 10), (Point2D{639, 4}));    // on the right bar
-    EXPECT_EQ(box.PictureToWindow({320, 240}), (Point2D{961, 541}));
-}
-
-TEST(Letterbox, TallWindowGetsBarsAboveAndBelow)
-{
-    const Letterbox box(800, 800, 640, 480);
-    EXPECT_DOUBLE_EQ(box.Scale(), 1.25);
-    EXPECT_DOUBLE_EQ(box.OffsetY(), 100.0);
-    EXPECT_EQ(box.WindowToPicture(400, 99), (Point2D{320, 0}));
-    EXPECT_EQ(box.WindowToPicture(400, 400), (Point2D{320, 240}));
-    EXPECT_EQ(box.WindowToPicture(-5, 900), (Point2D{0, 479}));
+    const struct {
+        int width, height;
+        double scale, offsetX, offsetY;
+        std::vector<std::pair<Point2D, Point2D>> windowToPicture;
+    } cases[] = {
+        {1920, 1080, 2.25, 240, 0,
+         {{{240, 0}, {0, 0}}, {{100, 500}, {0, 222}}, {{1679, 1079}, {639, 479}}, {{1700, 10}, {639, 4}}}},
+        {800, 800, 1.25, 0, 100, {{{400, 99}, {320, 0}}, {{400, 400}, {320, 240}}, {{-5, 900}, {0, 479}}}},
+        {0, 0, 1, 0, 0, {{{50, 50}, {50, 50}}, {{700, -3}, {639, 0}}}}, // an empty window
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);
+        const Letterbox box(c.width, c.height, 640, 480);
+        EXPECT_DOUBLE_EQ(box.Scale(), c.scale);
+        EXPECT_DOUBLE_EQ(box.OffsetX(), c.offsetX);
+        EXPECT_DOUBLE_EQ(box.OffsetY(), c.offsetY);
+        for (const auto& [window, picture] : c.windowToPicture) {
+            EXPECT_EQ(box.WindowToPicture(window.x, window.y), picture);
+        }
+    }
+    EXPECT_EQ(Letterbox(1920, 1080, 640, 480).PictureToWindow({320, 240}), (Point2D{961, 541}));
 }
 
 TEST(Letterbox, EveryPicturePixelSurvivesTheRoundTrip)
@@ -55,23 +59,13 @@ TEST(Letterbox, WholeFactorRepeatsPixelsAndThePlacementCoversThePicture)
     for (const Case& c : {Case{1920, 1080, 2, {240, 0, 1440, 1080}}, Case{1280, 960, 2, {0, 0, 1280, 960}},
                           Case{1024, 768, 1, {0, 0, 1024, 768}}, Case{2560, 1440, 3, {320, 0, 1920, 1440}},
                           Case{3840, 2160, 4, {480, 0, 2880, 2160}}, Case{320, 240, 1, {0, 0, 320, 240}}}) {
+        SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);
         const Letterbox box(c.width, c.height, 640, 480);
         const Letterbox::Placement placement = box.PicturePlacement();
-        EXPECT_EQ(box.WholeFactor(), c.wholeFactor) << c.width << " x " << c.height;
+        EXPECT_EQ(box.WholeFactor(), c.wholeFactor);
         EXPECT_EQ(std::tie(placement.x, placement.y, placement.width, placement.height),
-                  std::tie(c.placement.x, c.placement.y, c.placement.width, c.placement.height))
-            << c.width << " x " << c.height;
+                  std::tie(c.placement.x, c.placement.y, c.placement.width, c.placement.height));
     }
-}
-
-TEST(Letterbox, EmptyWindowStillMapsOntoThePicture)
-{
-    const Letterbox box(0, 0, 640, 480);
-    const Point2D point = box.WindowToPicture(50, 50);
-    EXPECT_GE(point.x, 0);
-    EXPECT_LT(point.x, 640);
-    EXPECT_GE(point.y, 0);
-    EXPECT_LT(point.y, 480);
 }
 
 } // namespace
