@@ -37,6 +37,7 @@ std::string SetThatDisagrees()
     check(Board::OccupiedLots(), LotsWhere(Board::IsOccupied), "occupied lots");
     check(Board::FloodedLots(), LotsWhere(Board::IsFlooded), "flooded lots");
     check(Board::LotsHoldingAnimals(), LotsWhere(Board::IsOccupiedByAnimal), "animal lots");
+    check(Board::LotsHoldingAnimals(), LotsWhere(Board::IsDirectional), "lots with a direction");
     for (int object = flyer; object <= tree; ++object) {
         check(Board::LotsHolding(static_cast<ObjectType>(object)),
               LotsWhere([object](int r, int c) { return Board::IsOccupied(r, c) && Board::Object(r, c) == object; }),
