@@ -190,6 +190,9 @@ public:
             Inhabitants::IsGameOver() != isOver) {
             return "end of game differs";
         }
+        if (!Inhabitants::IsResolved()) {
+            return "the board is left unresolved";
+        }
         return {};
     }
 
