@@ -100,6 +100,9 @@ TEST_F(EasterEggsTest, ActivationsRunOnEveryCompletionAndANewGameSwitchesModesOf
     EXPECT_EQ(Type("t"), "n");
     EXPECT_EQ(ActiveModes(), "0000");
     EXPECT_FALSE(EasterEggs::IsActive(static_cast<EasterEggs::NameType>(-1)));
+    EasterEggs::AddEgg("az", nullptr, EasterEggs::toggle);  // both ends of the capitals count as lower case
+    EXPECT_EQ(Type("AZ"), "yy");
+    EXPECT_TRUE(EasterEggs::IsActive(EasterEggs::thistleCove));
 }
 
 TEST(EasterEggsEgg, AnEmptyWordIsNeverCompletedAndALongWordIsCut)
