@@ -86,49 +86,31 @@ TEST_F(EasterEggsTest, TypingSwitchesExactlyTheCompletedWordsModes)
     }
 }
 
-TEST_F(EasterEggsTest, ActivationFunctionsRunOnEveryCompletionWithTheModeAlreadySwitched)
+TEST_F(EasterEggsTest, ActivationsRunOnEveryCompletionAndANewGameSwitchesModesOffButKeepsTyping)
 {
-    Type("thistlecovethistlecove250dunes250dunes");
+    Type("thistlecovethistlecove250dunes250dunes7kgridharbor");
     EXPECT_EQ(activations, (std::vector<std::string>{"thistleCove on", "thistleCove off", "twoFiftyDunes on",
-                                                     "twoFiftyDunes on"}));
-}
-
-TEST_F(EasterEggsTest, ANewGameStartsWithAllModesOffButKeepsTypingProgress)
-{
-    Type("thistlecove7kgrid250dunes");
-    ASSERT_TRUE(EasterEggs::IsActive(EasterEggs::thistleCove));
-    ASSERT_TRUE(EasterEggs::IsActive(EasterEggs::twoFiftyDunes));
-    Type("harbor");
-
+                                                     "twoFiftyDunes on", "sevenKGrid on"}));
     EasterEggs::SetUp();
-    EXPECT_FALSE(EasterEggs::IsActive(EasterEggs::thistleCove));
-    EXPECT_FALSE(EasterEggs::IsActive(EasterEggs::sevenKGrid));
-    EXPECT_FALSE(EasterEggs::IsActive(EasterEggs::twoFiftyDunes));
-
+    EXPECT_EQ(ActiveModes(), "0000");
     Type("lantern");
-    EXPECT_TRUE(EasterEggs::IsActive(EasterEggs::harborLantern));
-}
+    EXPECT_EQ(ActiveModes(), "0100");
 
-TEST_F(EasterEggsTest, UnregisteredModesAreOff)
-{
     EasterEggs::RemoveAllEggs();
-    bool isEasterEggCharacter = true;
-    EasterEggs::CheckInputCharacter('t', isEasterEggCharacter);
-    EXPECT_FALSE(isEasterEggCharacter);
-    EXPECT_FALSE(EasterEggs::IsActive(EasterEggs::thistleCove));
-    EXPECT_FALSE(EasterEggs::IsActive(EasterEggs::twoFiftyDunes));
+    EXPECT_EQ(Type("t"), "n");
+    EXPECT_EQ(ActiveModes(), "0000");
     EXPECT_FALSE(EasterEggs::IsActive(static_cast<EasterEggs::NameType>(-1)));
+    EasterEggs::AddEgg("az", nullptr, EasterEggs::toggle);  // both ends of the capitals count as lower case
+    EXPECT_EQ(Type("AZ"), "yy");
+    EXPECT_TRUE(EasterEggs::IsActive(EasterEggs::thistleCove));
 }
 
 TEST(EasterEggsEgg, AnEmptyWordIsNeverCompletedAndALongWordIsCut)
 {
-    int calls = 0;
-    static int* counter = nullptr;
-    counter = &calls;
-    void (*count)() = [] { ++*counter; };
-
-    EasterEggs::Egg empty("", count, EasterEggs::toggle);
+    static int calls = 0;
+    const auto count = [] { ++calls; };
     bool isEggCharacter = true;
+    EasterEggs::Egg empty("", count, EasterEggs::toggle);
     empty.CheckInputCharacter('\0', isEggCharacter);
     EXPECT_FALSE(isEggCharacter);
     empty.CheckInputCharacter('\0', isEggCharacter);
@@ -145,7 +127,7 @@ TEST(EasterEggsEgg, AnEmptyWordIsNeverCompletedAndALongWordIsCut)
     EXPECT_TRUE(cut.IsActive());
     EXPECT_EQ(calls, 1);
 
-    // No activation function: the mode still switches.
+    // Without an activation function the mode still switches; a reset switches it off.
     EasterEggs::Egg silent("ab", nullptr, EasterEggs::toggle);
     silent.CheckInputCharacter('a', isEggCharacter);
     silent.CheckInputCharacter('b', isEggCharacter);

@@ -33,23 +33,6 @@ int RawAtMost(double share)
     return static_cast<int>(share * RandomGenerator::maximumRaw);
 }
 
-TEST_F(ItemQueueTest, SetUpLeavesNoItemAvailableAndNoPicks)
-{
-    ItemQueue::MakeCurrentItemAvailable();
-    ItemQueue::SetPickCount(4);
-    ItemQueue::SetUp();
-    EXPECT_FALSE(ItemQueue::IsAnyItemAvailable());
-    EXPECT_EQ(ItemQueue::PickCount(), 0);
-
-    ItemQueue::MakeCurrentItemAvailable();
-    ItemQueue::TakeDown();
-    EXPECT_FALSE(ItemQueue::IsAnyItemAvailable());
-    ItemQueue::MakeCurrentItemAvailable();
-    EXPECT_TRUE(ItemQueue::IsAnyItemAvailable());
-    ItemQueue::MakeCurrentItemUnavailable();
-    EXPECT_FALSE(ItemQueue::IsAnyItemAvailable());
-}
-
 // Each case: the raw values the draws get, and the item, creature and facing they must give. The
 // creature is drawn before its facing; different quarters for the two catch a swapped order.
 TEST_F(ItemQueueTest, EachItemCreatureAndFacingHasItsBandOfDraws)
@@ -93,16 +76,26 @@ TEST_F(ItemQueueTest, EachItemCreatureAndFacingHasItsBandOfDraws)
     }
 }
 
-TEST_F(ItemQueueTest, ThePickCountSurvivesItsDisguiseWhateverElseChanges)
+TEST_F(ItemQueueTest, ThePickCountSurvivesItsDisguiseAndOnlySetUpClearsIt)
 {
     for (int count : {0, 1, 2, 9, 255, 256, 65536, INT_MAX}) {
         ItemQueue::SetPickCount(count);
         ItemQueue::SetCurrentItem(ItemQueue::death, swimmer, down);
         ItemQueue::MakeCurrentItemAvailable();
+        EXPECT_TRUE(ItemQueue::IsAnyItemAvailable());
         Script({0});
         ItemQueue::ChooseNextItem();
+        ItemQueue::TakeDown();
         EXPECT_EQ(ItemQueue::PickCount(), count);
+        EXPECT_FALSE(ItemQueue::IsAnyItemAvailable());
     }
+    ItemQueue::MakeCurrentItemAvailable();
+    ItemQueue::MakeCurrentItemUnavailable();
+    EXPECT_FALSE(ItemQueue::IsAnyItemAvailable());
+    ItemQueue::MakeCurrentItemAvailable();
+    ItemQueue::SetUp();
+    EXPECT_FALSE(ItemQueue::IsAnyItemAvailable());
+    EXPECT_EQ(ItemQueue::PickCount(), 0);
 }
 
 }  // namespace

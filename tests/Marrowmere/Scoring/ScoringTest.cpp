@@ -12,42 +12,34 @@ protected:
     void SetUp() override { Scoring::SetUp(); }
 };
 
-TEST_F(ScoringTest, TurnsAndChainsAreCountedAndSetUpClearsAll)
-{
-    Scoring::StartAccumulatingCurrentTurnScore();
-    Scoring::IncrementScore(70);
-    Scoring::StopAccumulatingCurrentTurnScore();
-    Scoring::IncrementTotalTurnsCount();
-    Scoring::TallyEatings(3);
-    Scoring::IncrementCompleteChainsCount();
-    EXPECT_EQ(Scoring::Statistics().totalTurnsCount, 1);
-    EXPECT_EQ(Scoring::Statistics().completeChainsCount, 1);
-    Scoring::SetUp();
-    EXPECT_EQ(Scoring::Score(), 0);
-    const auto statistics = Scoring::Statistics();
-    int fields[11];
-    std::memcpy(fields, &statistics, sizeof fields);
-    for (int field = 1; field < 11; ++field) {
-        EXPECT_EQ(fields[field], 0) << "field " << field;
-    }
-}
-
-TEST_F(ScoringTest, IncrementsAddToScoreAndToTheTurn)
+TEST_F(ScoringTest, IncrementsAddToScoreAndTurnAndSetUpClearsEveryCount)
 {
     Scoring::StartAccumulatingCurrentTurnScore();
     Scoring::IncrementScore(50);
     Scoring::IncrementScore(300);
-    EXPECT_EQ(Scoring::Score(), 350);
     EXPECT_EQ(Scoring::Statistics().currentTurnScore, 350);
     Scoring::StopAccumulatingCurrentTurnScore();
-    EXPECT_EQ(Scoring::Statistics().bestTurnScore, 350);
-
     Scoring::StartAccumulatingCurrentTurnScore();
     EXPECT_EQ(Scoring::Statistics().currentTurnScore, 0);
     Scoring::IncrementScore(50);
     Scoring::StopAccumulatingCurrentTurnScore();
-    EXPECT_EQ(Scoring::Statistics().bestTurnScore, 350);
+    Scoring::IncrementTotalTurnsCount();
+    Scoring::IncrementCompleteChainsCount();
+    const auto statistics = Scoring::Statistics();
     EXPECT_EQ(Scoring::Score(), 400);
+    EXPECT_EQ(statistics.bestTurnScore, 350);
+    EXPECT_EQ(statistics.totalTurnsCount, 1);
+    EXPECT_EQ(statistics.completeChainsCount, 1);
+
+    Scoring::TallyEatings(3);
+    Scoring::SetUp();
+    EXPECT_EQ(Scoring::Score(), 0);
+    int fields[11];
+    const auto cleared = Scoring::Statistics();
+    std::memcpy(fields, &cleared, sizeof fields);
+    for (int field = 1; field < 11; ++field) {  // the running turn score is reset by every turn
+        EXPECT_EQ(fields[field], 0) << "field " << field;
+    }
 }
 
 TEST_F(ScoringTest, TheScoreSurvivesLargeValuesAndStopsAtTheLargestInt)
@@ -62,20 +54,17 @@ TEST_F(ScoringTest, TheScoreSurvivesLargeValuesAndStopsAtTheLargestInt)
 
 TEST_F(ScoringTest, EatingsAreTalliedByChainLength)
 {
-    for (int count : {0, 1, 1, 2, 3, 4, 5, 7}) {
+    for (int count : {0, 1, 1, 2, 3, 4, 5, 7, 2}) {
         Scoring::TallyEatings(count);
     }
-    const auto statistics = Scoring::Statistics();
-    EXPECT_EQ(statistics.totalEatingsCount, 1 + 1 + 2 + 3 + 4 + 5 + 7);
-    EXPECT_EQ(statistics.singleEatingsCount, 2);
-    EXPECT_EQ(statistics.twoChainEatingsCount, 1);
-    EXPECT_EQ(statistics.threeChainEatingsCount, 1);
-    EXPECT_EQ(statistics.fourChainEatingsCount, 1);
-    EXPECT_EQ(statistics.fivePlusChainEatingsCount, 2);
-    EXPECT_EQ(statistics.longestChainCount, 7);
-
-    Scoring::TallyEatings(2);
-    EXPECT_EQ(Scoring::Statistics().longestChainCount, 7);
+    const auto s = Scoring::Statistics();
+    EXPECT_EQ(s.totalEatingsCount, 1 + 1 + 2 + 3 + 4 + 5 + 7 + 2);
+    const int byLength[] = {s.singleEatingsCount, s.twoChainEatingsCount, s.threeChainEatingsCount,
+                            s.fourChainEatingsCount, s.fivePlusChainEatingsCount, s.longestChainCount};
+    const int expected[] = {2, 2, 1, 1, 2, 7};
+    for (int index = 0; index < 6; ++index) {
+        EXPECT_EQ(byLength[index], expected[index]) << "count " << index;
+    }
 }
 
 }  // namespace

@@ -90,21 +90,10 @@ void TurnDriver::PlaceGrass(int row, int column)
     Kill(row, column);
 }
 
-void TurnDriver::PlaceTree(int row, int column)
-{
-    PlaceGrass(row, column);
-    Kill(row, column);
-}
-
 bool TurnDriver::IsLegalMove(int row, int column)
 {
-    return IsAnyMovePossible() && IsValidPosition(row, column) &&
+    return !hasGameEnded && ItemQueue::IsAnyItemAvailable() && IsValidPosition(row, column) &&
            CanItemBeUsedOn(ItemQueue::CurrentItem(), row, column);
-}
-
-bool TurnDriver::IsAnyMovePossible()
-{
-    return !hasGameEnded && ItemQueue::IsAnyItemAvailable();
 }
 
 bool TurnDriver::CanItemBeUsedOn(ItemQueue::ItemType item, int row, int column)
@@ -122,19 +111,11 @@ bool TurnDriver::CanItemBeUsedOn(ItemQueue::ItemType item, int row, int column)
 
 TurnDriver::LotSet TurnDriver::LegalLots()
 {
-    if (!IsAnyMovePossible()) {
-        return 0;
+    LotSet lots = 0;
+    for (int lot = 0; lot < rowCount * columnCount; ++lot) {
+        lots |= IsLegalMove(RowOfLot(lot), ColumnOfLot(lot)) ? LotSet{1} << lot : 0;
     }
-    // The same answers as CanItemBeUsedOn, for every lot at once.
-    switch (ItemQueue::CurrentItem()) {
-    case ItemQueue::animal: return allLots & ~OccupiedLots();
-    case ItemQueue::reverser:
-    case ItemQueue::clockwiseTurner:
-    case ItemQueue::counterclockwiseTurner:
-    case ItemQueue::death: return LotsHoldingAnimals();
-    case ItemQueue::cloud: return allLots;
-    }
-    return 0;
+    return lots;
 }
 
 int TurnDriver::LegalMoves(Move (&moves)[rowCount * columnCount])
@@ -180,11 +161,6 @@ TurnDriver::TurnResult TurnDriver::PlayItem(ItemQueue::ItemType item, ObjectType
 TurnDriver::TurnResult TurnDriver::PlayAnimal(ObjectType animal, DirectionType direction, int row, int column)
 {
     return PlayItem(ItemQueue::animal, animal, direction, row, column);
-}
-
-TurnDriver::TurnResult TurnDriver::PlayTool(ItemQueue::ItemType tool, int row, int column)
-{
-    return PlayItem(tool, ItemQueue::CurrentAnimal(), ItemQueue::CurrentDirection(), row, column);
 }
 
 TurnDriver::TurnResult TurnDriver::PlayMove(int row, int column)

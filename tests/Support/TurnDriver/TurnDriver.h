@@ -48,36 +48,28 @@ public:
     static TurnResult PlayItem(ItemQueue::ItemType item, ObjectType animal, DirectionType direction, int row,
                                int column);
     static TurnResult PlayAnimal(ObjectType animal, DirectionType direction, int row, int column);
-    static TurnResult PlayTool(ItemQueue::ItemType tool, int row, int column);
     // Spends a pick on the given item, as the pick dialog does; false when none is left or
     // no item is available.
     static bool UsePick(ItemQueue::ItemType item, ObjectType animal, DirectionType direction);
 
     // Direct board changes for building positions in tests.
-    using Inhabitants::CanPredatorEatPrey;
     using Inhabitants::EvaporateFlood;
     using Inhabitants::Flood;
-    using Inhabitants::HandleScoring;
-    using Inhabitants::IsAnyPredatorCompeting;
     using Inhabitants::Kill;
     using Inhabitants::MakePredatorEatPrey;
-    using Inhabitants::MarkAsResolved;
-    using Inhabitants::MarkAsUnresolved;
     using Inhabitants::PlaceAnimal;
     using Inhabitants::ResetScoringInformation;
     using Inhabitants::Reverse;
     using Inhabitants::TurnClockwise;
     using Inhabitants::TurnCounterclockwise;
-    // Grass and trees come about only by killing; these build them in one step.
+    // Grass comes about only by killing; this builds it in one step.
     static void PlaceGrass(int row, int column);
-    static void PlaceTree(int row, int column);
 
     // One eating phase: passes over the six kinds of eating until none eats. Adds the points
     // and complete chains to the turn being counted.
     static void ResolveEatingPhase(TurnResult& result);
 
 private:
-    static bool IsAnyMovePossible();
     static bool CanItemBeUsedOn(ItemQueue::ItemType item, int row, int column);
     static void ApplyCurrentItem(int row, int column);
     // Every lot where the current item may be used now.
