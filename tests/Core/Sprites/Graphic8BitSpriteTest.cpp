@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -48,21 +49,13 @@ protected:
         return pixels;
     }
     // Which digit each member of a number shows, and where it starts.
-    static Ints Digits(const Graphic8BitGroupSprite& sprite)
+    static std::vector<std::pair<int, int>> Digits(const Graphic8BitGroupSprite& sprite)
     {
-        Ints digits;
+        std::vector<std::pair<int, int>> digits;
         for (const auto& member : sprite.IndividualGraphics()) {
-            digits.push_back(member.graphic->Height() - 20);
+            digits.emplace_back(member.graphic->Height() - 20, member.offset.x);
         }
         return digits;
-    }
-    static Ints Offsets(const Graphic8BitGroupSprite& sprite)
-    {
-        Ints offsets;
-        for (const auto& member : sprite.IndividualGraphics()) {
-            offsets.push_back(member.offset.x);
-        }
-        return offsets;
     }
 
     MemoryScreen screen;
@@ -122,28 +115,23 @@ TEST_F(GraphicSprites, GroupDrawsMembersInOrderAndMeasuresTheirShiftedBounds)
 // missing digit picture leaves no gap. No caller passes a negative number; it shows 0.
 TEST_F(GraphicSprites, NumberDigitsPackLeftToRightMostSignificantFirst)
 {
-    struct Case {
-        int n;
-        Ints digits, offsets;
-    };
-    const Case cases[] = {
-        {1050, {1, 0, 5, 0}, {0, 10, 20, 30}},
-        {9190, {9, 1, 9, 0}, {0, 11, 21, 32}},
-        {0, {0}, {0}},
-        {2147483647, {2, 1, 4, 7, 4, 8, 3, 6, 4, 7}, {0, 10, 20, 30, 40, 50, 60, 70, 80, 90}},
-        {-42, {0}, {0}},
+    const std::pair<int, std::vector<std::pair<int, int>>> cases[] = {
+        {1050, {{1, 0}, {0, 10}, {5, 20}, {0, 30}}},
+        {9190, {{9, 0}, {1, 11}, {9, 21}, {0, 32}}},
+        {0, {{0, 0}}},
+        {2147483647, {{2, 0}, {1, 10}, {4, 20}, {7, 30}, {4, 40}, {8, 50}, {3, 60}, {6, 70}, {4, 80}, {7, 90}}},
+        {-42, {{0, 0}}},
     };
     Graphic8BitGroupSprite sprite(Point2D(3, 4), 7);
-    for (const Case& c : cases) {
-        NumberSpriteBuilder::Build(c.n, sprite, digitsStart);
-        EXPECT_EQ(Digits(sprite), c.digits) << c.n;
-        EXPECT_EQ(Offsets(sprite), c.offsets) << c.n;
+    for (const auto& [n, digits] : cases) {
+        NumberSpriteBuilder::Build(n, sprite, digitsStart);
+        EXPECT_EQ(Digits(sprite), digits) << n;
     }
     EXPECT_EQ(sprite.Position(), Point2D(3, 4));
 
     screen.Resources().Library().Remove(ResourceType::graphic, digitsStart + 5);
     NumberSpriteBuilder::Build(151, sprite, digitsStart);
-    EXPECT_EQ(Offsets(sprite), (Ints{0, 10, 10}));
+    EXPECT_EQ(Digits(sprite), (std::vector<std::pair<int, int>>{{1, 0}, {-20, 10}, {1, 10}}));
     EXPECT_EQ(sprite.Width(), 20);
 }
 
