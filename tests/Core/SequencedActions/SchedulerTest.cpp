@@ -90,11 +90,13 @@ TEST_F(Scheduler, AChainRunsUntilAnActionIsUnfinishedAndTimesEachFromItsStart)
     EXPECT_THAT(journal.destroyed, ElementsAre("a", "b", "two"));
 }
 
-// Sequences run in creation order, one started during a pump runs last in it, and an action made
-// in a step joins the newest sequence.
-TEST_F(Scheduler, SequencesRunInCreationOrderAndNewActionsJoinTheNewestSequence)
+// Sequences run in creation order, one started during a pump runs last in it, an action made in
+// a step joins the newest sequence, and sequences left empty are gone after the pump.
+TEST_F(Scheduler, SequencesRunInCreationOrderAndEmptyOnesAreGoneAfterThePump)
 {
+    EXPECT_EQ(Current(), nullptr);
     Start();
+    Handler* first = Current();
     Forever("A", [this] {
         if (journal.steps.size() == 1) {
             Once("behind B");
@@ -103,28 +105,14 @@ TEST_F(Scheduler, SequencesRunInCreationOrderAndNewActionsJoinTheNewestSequence)
         }
     });
     Start();
+    Handler* second = Current();
     Steps("B", 2);
     Pump(0.0);
     EXPECT_THAT(journal.steps, ElementsAre("A", "B", "C", "after C"));
+    EXPECT_EQ(Current(), second);
     Pump(0.1);
     EXPECT_THAT(journal.steps, ElementsAre("A", "B", "C", "after C", "A", "B", "behind B"));
-}
-
-TEST_F(Scheduler, SequencesLeftEmptyAreGoneAfterThePump)
-{
-    EXPECT_EQ(Current(), nullptr);
-    Start();
-    Handler* first = Current();
-    Steps("twice", 2);
-    Start();
-    Once("once");
-    Start(); // never given an action
-    Pump(0.0);
     EXPECT_EQ(Current(), first);
-    Once("joins first");
-    Pump(0.5);
-    EXPECT_THAT(journal.steps, ElementsAre("twice", "once", "twice", "joins first"));
-    EXPECT_EQ(Current(), nullptr);
 }
 
 // Deleting the running action of a sequence lets its successor run in the same pump if that
@@ -176,22 +164,9 @@ TEST_F(Scheduler, AStepMayDestroyOtherSequencesThroughTheirKeptHandles)
     EXPECT_EQ(Current(), nullptr);
 }
 
-TEST_F(Scheduler, RemoveAllActionsDestroysEverySequenceInCreationOrder)
-{
-    Start();
-    Forever("A1");
-    Forever("A2");
-    Start();
-    Forever("B1");
-    Pump(0.0);
-    SequencedAction::RemoveAllActions();
-    EXPECT_THAT(journal.destroyed, ElementsAre("A1", "A2", "B1"));
-    EXPECT_EQ(Current(), nullptr);
-    Pump(1.0);
-    EXPECT_EQ(journal.steps.size(), 2u);
-}
-
-TEST_F(Scheduler, AStepThatThrowsLeavesTheSchedulerUsable)
+// After a step throws, the scheduler still pumps; RemoveAllActions then destroys every sequence
+// in creation order, each front first.
+TEST_F(Scheduler, AStepThatThrowsLeavesTheSchedulerUsableAndRemoveAllEndsEverything)
 {
     Start();
     bool shouldThrow = true;
@@ -200,12 +175,17 @@ TEST_F(Scheduler, AStepThatThrowsLeavesTheSchedulerUsable)
             throw std::runtime_error("step failed");
         }
     });
+    Once("queued");
+    Start();
+    Forever("other");
     EXPECT_THROW(Pump(0.0), std::runtime_error);
     shouldThrow = false;
     Pump(0.5); // no longer counts as a pump inside a pump
     SequencedAction::RemoveAllActions();
-    EXPECT_THAT(journal.steps, ElementsAre("thrower", "thrower"));
-    EXPECT_THAT(journal.destroyed, ElementsAre("thrower"));
+    EXPECT_THAT(journal.destroyed, ElementsAre("thrower", "queued", "other"));
+    EXPECT_EQ(Current(), nullptr);
+    Pump(1.0);
+    EXPECT_THAT(journal.steps, ElementsAre("thrower", "thrower", "other"));
 }
 
 // A wait counts from when it reaches the front; waits add up, and one of zero ends at once.
