@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 // Frame pictures 301 … 306, each a 2 x 2 square of its own colour.
@@ -51,53 +53,35 @@ protected:
     bool finished = false;
 };
 
-TEST_F(Animations, ShowsEachFrameAtItsTimeAndOffset)
+// Four frames a second: each frame at its time and offset; a late pass drops the frames that are
+// already over (at 1.3 s frame 4 is over and frame 5 is shown); the last frame ends at 1.5 s.
+TEST_F(Animations, ShowsEachFrameAtItsTimeAndOffsetAndSkipsFramesThatAreOver)
 {
-    AddAnimation(400, "4", 3);
+    AddAnimation(400, "4", 6);
     const std::size_t spritesBefore = Sprite::LiveSpriteCount();
     auto* action = Start(400);
     EXPECT_EQ(Resource::SharedBlockCount(), 0); // the script was read at once and its block let go
-    const struct {
-        double time;
-        int frame;
-        Point2D position;
-    } passes[] = {{8.0, 0, {100, 200}}, {8.2, 0, {100, 200}}, {8.25, 1, {110, 199}}, {8.5, 2, {120, 198}}};
-    for (const auto& pass : passes) {
-        SequencedAction::HandleNextActions(pass.time);
-        ASSERT_EQ(ShownFrame(action), pass.frame) << pass.time;
-        EXPECT_EQ(action->CurrentSprite()->Position(), pass.position) << pass.time;
+    const std::pair<double, int> passes[] = {{8.0, 0}, {8.2, 0}, {8.25, 1}, {8.5, 2}, {8.9, 3}, {9.3, 5}};
+    for (const auto& [time, frame] : passes) {
+        SequencedAction::HandleNextActions(time);
+        ASSERT_EQ(ShownFrame(action), frame) << time;
+        EXPECT_EQ(action->CurrentSprite()->Position(), Point2D(100 + 10 * frame, 200 - frame)) << time;
     }
     EXPECT_EQ(action->CurrentSprite()->RenderingOrderPosition(), 5);
     EXPECT_EQ(Sprite::LiveSpriteCount(), spritesBefore + 1);
-    // Three frames at four a second keep the sequence busy for 0.75 s.
-    SequencedAction::HandleNextActions(8.625);
+    SequencedAction::HandleNextActions(9.49);
     EXPECT_FALSE(finished);
-    SequencedAction::HandleNextActions(8.75);
+    SequencedAction::HandleNextActions(9.5);
     EXPECT_TRUE(finished);
     EXPECT_EQ(Sprite::LiveSpriteCount(), spritesBefore);
 
     // Deleting the action while it plays removes its sprite at once.
     SequencedAction::StartNewSequence();
     Start(400);
-    SequencedAction::HandleNextActions(9.0);
+    SequencedAction::HandleNextActions(10.0);
     EXPECT_EQ(Sprite::LiveSpriteCount(), spritesBefore + 1);
     SequencedAction::RemoveAllActions();
     EXPECT_EQ(Sprite::LiveSpriteCount(), spritesBefore);
-}
-
-// 0.25 s into ten frames a second: frame 1 is over, frame 2 is shown and frame 3 is due at 0.3 s.
-TEST_F(Animations, LatePassSkipsFramesThatAreOver)
-{
-    AddAnimation(402, "10", 6);
-    auto* action = Start(402);
-    for (const double time : {2.0, 2.25, 2.29}) {
-        SequencedAction::HandleNextActions(time);
-    }
-    EXPECT_EQ(ShownFrame(action), 2);
-    EXPECT_EQ(action->FramesLeft(), 3u);
-    SequencedAction::HandleNextActions(2.3125);
-    EXPECT_EQ(ShownFrame(action), 3);
-    EXPECT_FALSE(finished);
 }
 
 // A pass late by exactly the frames left, or by far more, ends the animation at once.
