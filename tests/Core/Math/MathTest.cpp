@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -25,14 +26,13 @@ private:
     std::size_t next = 0;
 };
 
+// Seed 1 gives the well-known sequence of the portable ANSI C example generator.
 TEST(RandomGenerator, FollowsTheClassicLinearCongruentialSequence)
 {
-    // Seed 1 gives the well-known sequence of the portable ANSI C example generator.
     RandomGenerator::Seed(1);
-    EXPECT_EQ(RandomGenerator::NextRaw(), 16838);
-    EXPECT_EQ(RandomGenerator::NextRaw(), 5758);
-    EXPECT_EQ(RandomGenerator::NextRaw(), 10113);
-    EXPECT_EQ(RandomGenerator::NextRaw(), 17515);
+    for (const int expected : {16838, 5758, 10113, 17515}) {
+        EXPECT_EQ(RandomGenerator::NextRaw(), expected);
+    }
 }
 
 TEST(RandomNumber, RawZeroCountsAsTheMaximumAndEveryFormStaysWithinItsBounds)
@@ -58,15 +58,15 @@ TEST(RandomNumber, IntegerFormCoversTheWholeRange)
     }
 }
 
-TEST(MathHelpers, RoundsHalvesAwayFromZero)
+// Halves round away from zero; values past the int range stop at its ends, and NaN gives 0.
+TEST(MathHelpers, RoundsHalvesAwayFromZeroWithinTheIntRange)
 {
-    EXPECT_EQ(RoundToInteger(2.5), 3);
-    EXPECT_EQ(RoundToInteger(-2.5), -3);
-    EXPECT_EQ(RoundToInteger(2.49), 2);
-    EXPECT_EQ(RoundToInteger(-0.4), 0);
-    EXPECT_EQ(RoundToInteger(1e300), std::numeric_limits<int>::max());
-    EXPECT_EQ(RoundToInteger(-1e300), std::numeric_limits<int>::min());
-    EXPECT_EQ(RoundToInteger(std::nan("")), 0);
+    using Limits = std::numeric_limits<int>;
+    const std::pair<double, int> cases[] = {{2.5, 3},   {-2.5, -3}, {2.49, 2}, {-0.4, 0}, {std::nan(""), 0},
+                                            {1e300, Limits::max()}, {-1e300, Limits::min()}};
+    for (const auto& [x, rounded] : cases) {
+        EXPECT_EQ(RoundToInteger(x), rounded) << x;
+    }
     EXPECT_DOUBLE_EQ(Floor(-1.5), -2.0);
     EXPECT_DOUBLE_EQ(Hypotenuse(3.0, 4.0), 5.0);
 }

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <random>
@@ -36,29 +35,22 @@ Bytes Decoded(const Bytes& source, int width, int color = -1, int hidden = -1, i
     return Bytes(start, start + lineWidth);
 }
 
-Bytes Joined(std::initializer_list<Bytes> parts)
-{
-    Bytes joined;
-    for (const Bytes& part : parts) {
-        joined.insert(joined.end(), part.begin(), part.end());
-    }
-    return joined;
-}
-
 TEST(SkipDumpRunDecode, DecodesEveryElementKind)
 {
+    // A run of 255, a skip of 255 and a dump of one: the largest counts are not negative.
+    Bytes longestCounts(255, 3);
+    longestCounts.resize(510, u);
+    longestCounts.insert(longestCounts.end(), {6, u});
     struct Case {
-        Bytes source;
-        Bytes line;
-        int color = -1;
-        int rowSize = -1;
+        Bytes source, line;
+        int color = -1, rowSize = -1;
     };
     const Case cases[] = {
         {{2, 3, 5, 4, 7, 4, 2, 1, 2, 0, 0xAA}, {u, u, u, 7, 7, 7, 7, 1, 2, u}, -1, 10}, // next row's byte after
         {{1, 3, 9, 9, 255, 3, 8, 0}, {u, 9, 8, u}},                                     // 6..255 do nothing
         {{0, 5, 3, 1}, {u, u, u}, -1, 1},
         {{2, 0, 4, 0, 5, 0, 6, 3, 1, 0}, {1, u, u}},
-        {{5, 255, 3, 2, 255, 4, 1, 6, 0}, Joined({Bytes(255, 3), Bytes(255, u), {6, u}})},
+        {{5, 255, 3, 2, 255, 4, 1, 6, 0}, longestCounts},
         {{3, 1, 1, 4, 2, 9, 9, 5, 2, 4, 0}, {42, u, 42, 42, 42, 42, u}, 42},
     };
     for (const Case& c : cases) {

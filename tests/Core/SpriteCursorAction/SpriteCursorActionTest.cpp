@@ -22,7 +22,7 @@ protected:
         SpriteCursorAction::EnableTracking();
         screen.Screen().SetCursorPosition(Point2D(320, 240));
         SequencedAction::StartNewSequence();
-        cursor = new SpriteCursorAction(arrowPicture, 16);
+        new SpriteCursorAction(arrowPicture, 16);
     }
     ~SpriteCursor() override
     {
@@ -30,40 +30,26 @@ protected:
         SpriteCursorAction::EnableTracking();
     }
 
-    // A second sequence for the tutorial's moves, run after the cursor's own.
-    void StartMoveSequence() { SequencedAction::StartNewSequence(); }
-
     MemoryScreen screen;
-    SpriteCursorAction* cursor = nullptr;
 };
 
-TEST_F(SpriteCursor, FollowsThePlatformPointerFromTheStart)
+// While tracking, every pass puts the pointer where the platform's pointer is, and the action
+// never finishes; without tracking, a position given by hand stays.
+TEST_F(SpriteCursor, FollowsThePlatformPointerWhileTracking)
 {
     EXPECT_EQ(SpriteCursorAction::Position(), Point2D(320, 240));
-    const Graphic8BitSprite* sprite = SpriteCursorAction::PointerSprite();
-    ASSERT_NE(sprite, nullptr);
-    EXPECT_EQ(sprite->RenderingOrderPosition(), 16);
-    EXPECT_EQ(sprite->GraphicResourceID(), arrowPicture);
-
+    EXPECT_EQ(SpriteCursorAction::PointerSprite()->RenderingOrderPosition(), 16);
+    SpriteCursorAction::ChangePosition(Point2D(10, 10));
+    EXPECT_EQ(SpriteCursorAction::Position(), Point2D(10, 10));
     screen.Screen().SetCursorPosition(Point2D(5, 479));
     SequencedAction::HandleNextActions(0.0);
     EXPECT_EQ(SpriteCursorAction::Position(), Point2D(5, 479));
-    // It never finishes.
-    SequencedAction::HandleNextActions(100.0);
-    EXPECT_NE(SequencedAction::CurrentSequence(), nullptr);
-}
-
-TEST_F(SpriteCursor, ChangePositionLastsOnlyUntilTheNextPassWhileTracking)
-{
-    SpriteCursorAction::ChangePosition(Point2D(10, 10));
-    EXPECT_EQ(SpriteCursorAction::Position(), Point2D(10, 10));
-    SequencedAction::HandleNextActions(0.0);
-    EXPECT_EQ(SpriteCursorAction::Position(), Point2D(320, 240));
 
     SpriteCursorAction::DisableTracking();
     SpriteCursorAction::ChangePosition(Point2D(10, 10));
-    SequencedAction::HandleNextActions(0.1);
+    SequencedAction::HandleNextActions(100.0);
     EXPECT_EQ(SpriteCursorAction::Position(), Point2D(10, 10));
+    EXPECT_NE(SequencedAction::CurrentSequence(), nullptr);
 }
 
 // Moves from where the pointer is, pass by pass: each case a chain of moves (target, velocity)
@@ -98,7 +84,7 @@ TEST_F(SpriteCursor, MoveActionsTravelAtTheirVelocityAndLandOnTheTarget)
     SpriteCursorAction::DisableTracking();
     for (const Case& c : cases) {
         SpriteCursorAction::ChangePosition(c.start);
-        StartMoveSequence();
+        SequencedAction::StartNewSequence(); // the moves run after the cursor's own sequence
         for (const Step& step : c.steps) {
             if (step.velocity) {
                 new SpriteCursorAction::MoveAction(step.target, *step.velocity);
@@ -122,7 +108,6 @@ TEST_F(SpriteCursor, ChangeGraphicKeepsTheSamePictureAndShowsTheHiddenPointer)
     SpriteCursorAction::ChangeGraphic(arrowPicture);
     EXPECT_EQ(&sprite->Graphic(), before);
     EXPECT_TRUE(sprite->IsVisible());
-
     SpriteCursorAction::ChangeGraphic(deathPicture);
     EXPECT_EQ(sprite->GraphicResourceID(), deathPicture);
 }

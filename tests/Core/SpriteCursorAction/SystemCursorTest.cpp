@@ -23,39 +23,25 @@ private:
     int& changes;
 };
 
-class SystemPointer : public ::testing::Test {
-protected:
-    void Install(int initialCount)
-    {
-        showCount = initialCount;
-        SystemCursor::Initialize(std::make_unique<CountingPointer>(showCount, changes));
-    }
-    ~SystemPointer() override { SystemCursor::Finalize(); }
-
-    int showCount = 0;
-    int changes = 0;
-};
-
-TEST_F(SystemPointer, HideAndShowReachTheirStateWhateverTheCount)
+// Hide and Show reach their state whatever the count was; hiding a hidden pointer changes
+// nothing, and showing a shown one still makes the one call the window system needs.
+TEST(SystemPointer, HideAndShowReachTheirStateWhateverTheCount)
 {
-    Install(3);
-    SystemCursor::Hide();
-    EXPECT_EQ(showCount, -1);
-    EXPECT_EQ(changes, 4);
-    SystemCursor::Hide(); // hiding twice needs only one show
-    EXPECT_LT(showCount, 0);
-
-    Install(-5);
-    changes = 0;
-    SystemCursor::Show();
-    EXPECT_EQ(showCount, 0);
-    EXPECT_EQ(changes, 5);
-
-    // Showing a shown pointer still makes the one call the window system needs.
-    changes = 0;
-    SystemCursor::Show();
-    EXPECT_EQ(showCount, 1);
-    EXPECT_EQ(changes, 1);
+    struct Case {
+        int initialCount;
+        bool show;
+        int count, changes;
+    };
+    const Case cases[] = {{3, false, -1, 4}, {-1, false, -2, 1}, {-5, true, 0, 5}, {0, true, 1, 1}};
+    for (const Case& c : cases) {
+        int showCount = c.initialCount;
+        int changes = 0;
+        SystemCursor::Initialize(std::make_unique<CountingPointer>(showCount, changes));
+        c.show ? SystemCursor::Show() : SystemCursor::Hide();
+        EXPECT_EQ(showCount, c.count) << c.initialCount;
+        EXPECT_EQ(changes, c.changes) << c.initialCount;
+    }
+    SystemCursor::Finalize();
 }
 
 TEST(SdlSystemPointer, FollowsTheCountWithoutAWindow)

@@ -2,18 +2,24 @@
 #include "Core/SequencedActions/SequencedAction.h"
 #include "Core/Sprites/Graphic8BitGroupSprite.h"
 #include "Core/Sprites/Graphic8BitSprite.h"
+#include "Core/Sprites/NumberSpriteBuilder.h"
 #include "tests/Support/MemoryScreen/MemoryScreen.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 
+using Ints = std::vector<int>;
 constexpr std::uint8_t underlayColor = 200;
-constexpr ResourceID redSquare = 10;     // 4 x 4 of colour 1 at its own (0, 0)
-constexpr ResourceID greenPlaced = 11;   // 4 x 3 of colour 2 at its own (5, 7)
-constexpr ResourceID blueWide = 12;      // 10 x 2 of colour 3 at its own (0, 0)
+constexpr ResourceID redSquare = 10;   // 4 x 4 of colour 1 at its own (0, 0)
+constexpr ResourceID greenPlaced = 11; // 4 x 3 of colour 2 at its own (5, 7)
+constexpr ResourceID blueWide = 12;    // 10 x 2 of colour 3 at its own (0, 0)
+// Digits 0 … 9 at 200 … 209: each 10 pixels wide, except 9, which is 11; digit d is 20 + d
+// pixels high, so a member's height tells which digit it shows.
+constexpr ResourceID digitsStart = 200;
 
 class GraphicSprites : public ::testing::Test {
 protected:
@@ -22,27 +28,52 @@ protected:
         screen.Resources().Add(ResourceType::graphic, redSquare, SolidGraphicBlock(0, 0, 4, 4, 1));
         screen.Resources().Add(ResourceType::graphic, greenPlaced, SolidGraphicBlock(5, 7, 4, 3, 2));
         screen.Resources().Add(ResourceType::graphic, blueWide, SolidGraphicBlock(0, 0, 10, 2, 3));
+        for (int digit = 0; digit <= 9; ++digit) {
+            screen.Resources().Add(ResourceType::graphic, static_cast<ResourceID>(digitsStart + digit),
+                                   SolidGraphicBlock(0, 0, digit == 9 ? 11 : 10, 20 + digit, 20 + digit));
+        }
         screen.PaintUnderlay(underlayColor);
     }
     ~GraphicSprites() override { SequencedAction::RemoveAllActions(); }
 
-    // One frame, as the frame renderer draws it.
-    void DrawFrame()
+    // One frame, as the frame renderer draws it; the pixels asked for, read back from it.
+    Ints DrawnPixels(std::initializer_list<Point2D> points)
     {
         DisplayScreen8Bit::PrepareToRenderToOffscreenBuffer();
         Sprite::RenderAll();
         DisplayScreen8Bit::ShowOffscreenBuffer();
+        Ints pixels;
+        for (Point2D point : points) {
+            pixels.push_back(screen.Screen().VisiblePixel(point.x, point.y));
+        }
+        return pixels;
     }
-    std::uint8_t Pixel(int x, int y) { return screen.Screen().VisiblePixel(x, y); }
+    // Which digit each member of a number shows, and where it starts.
+    static std::vector<std::pair<int, int>> Digits(const Graphic8BitGroupSprite& sprite)
+    {
+        std::vector<std::pair<int, int>> digits;
+        for (const auto& member : sprite.IndividualGraphics()) {
+            digits.emplace_back(member.graphic->Height() - 20, member.offset.x);
+        }
+        return digits;
+    }
+
     MemoryScreen screen;
 };
 
 TEST_F(GraphicSprites, DrawsItsPictureAtPositionPlusThePicturesOwnPlacement)
 {
     Graphic8BitSprite sprite(greenPlaced, Point2D(100, 50), 1);
-    DrawFrame();
-    EXPECT_EQ((std::vector<int>{Pixel(105, 57), Pixel(108, 59), Pixel(104, 57), Pixel(109, 57), Pixel(105, 60)}),
-              (std::vector<int>{2, 2, underlayColor, underlayColor, underlayColor}));
+    EXPECT_EQ(DrawnPixels({{105, 57}, {108, 59}, {104, 57}, {109, 57}, {105, 60}}),
+              (Ints{2, 2, underlayColor, underlayColor, underlayColor}));
+}
+
+TEST_F(GraphicSprites, MissingPictureIsReportedAndDrawsNothing)
+{
+    Graphic8BitSprite sprite(4242, Point2D(10, 10), 1);
+    EXPECT_EQ(DrawnPixels({{10, 10}}), Ints{underlayColor});
+    EXPECT_NE(screen.reports.str().find("4242"), std::string::npos);
+    EXPECT_EQ(sprite.Width(), 0);
 }
 
 TEST_F(GraphicSprites, ChangeGraphicKeepsTheSamePictureAndTheActionSwapsWhenItRuns)
@@ -59,33 +90,63 @@ TEST_F(GraphicSprites, ChangeGraphicKeepsTheSamePictureAndTheActionSwapsWhenItRu
     EXPECT_EQ(sprite.GraphicResourceID(), redSquare);
     SequencedAction::HandleNextActions(1.0);
     EXPECT_EQ(sprite.GraphicResourceID(), greenPlaced);
-    EXPECT_EQ(sprite.Width(), 4);
-    DrawFrame();
-    EXPECT_EQ(Pixel(20, 20), underlayColor);
-    EXPECT_EQ(Pixel(25, 27), 2);
+    EXPECT_EQ(DrawnPixels({{20, 20}, {25, 27}}), (Ints{underlayColor, 2}));
 }
 
-TEST_F(GraphicSprites, MissingPictureDrawsNothing)
-{
-    Graphic8BitSprite sprite(4242, Point2D(10, 10), 1);
-    DrawFrame();
-    EXPECT_NE(screen.reports.str().find("4242"), std::string::npos);
-    EXPECT_EQ(sprite.Width(), 0);
-    EXPECT_EQ(Pixel(10, 10), underlayColor);
-}
-
-TEST_F(GraphicSprites, GroupMembersAreDrawnInOrderWithoutTheirOwnPlacement)
+// Members are drawn in order at the group's position plus their offset, without their own
+// placement; measuring counts their own placement.
+TEST_F(GraphicSprites, GroupDrawsMembersInOrderAndMeasuresTheirShiftedBounds)
 {
     Graphic8BitGroupSprite group(Point2D(50, 60), 7);
+    EXPECT_EQ(group.Width(), 0);
     group.AddGraphic(blueWide, Point2D(0, 0));
     group.AddGraphic(greenPlaced, Point2D(2, 1));
-    DrawFrame();
-    EXPECT_EQ(Pixel(50, 60), 3);
-    EXPECT_EQ(Pixel(51, 61), 3);
-    // The later member covers the earlier one, drawn at (52, 61), not at (57, 68).
-    EXPECT_EQ(Pixel(52, 61), 2);
-    EXPECT_EQ(Pixel(55, 63), 2);
-    EXPECT_EQ(Pixel(57, 68), underlayColor);
+    EXPECT_EQ(DrawnPixels({{50, 60}, {51, 61}, {52, 61}, {55, 63}, {57, 68}}), (Ints{3, 3, 2, 2, underlayColor}));
+    EXPECT_EQ(group.Width(), 11);  // 0 … 10 and 7 … 11
+    EXPECT_EQ(group.Height(), 11); // 0 … 2 and 8 … 11
+
+    group.RemoveAllGraphics();
+    EXPECT_TRUE(group.IndividualGraphics().empty());
+    EXPECT_EQ(group.Height(), 0);
+    EXPECT_EQ(Resource::SharedBlockCount(), 0);
+}
+
+// Rebuilding one sprite replaces its digits; wider digits push the later ones along, and a
+// missing digit picture leaves no gap. No caller passes a negative number; it shows 0.
+TEST_F(GraphicSprites, NumberDigitsPackLeftToRightMostSignificantFirst)
+{
+    const std::pair<int, std::vector<std::pair<int, int>>> cases[] = {
+        {1050, {{1, 0}, {0, 10}, {5, 20}, {0, 30}}},
+        {9190, {{9, 0}, {1, 11}, {9, 21}, {0, 32}}},
+        {0, {{0, 0}}},
+        {2147483647, {{2, 0}, {1, 10}, {4, 20}, {7, 30}, {4, 40}, {8, 50}, {3, 60}, {6, 70}, {4, 80}, {7, 90}}},
+        {-42, {{0, 0}}},
+    };
+    Graphic8BitGroupSprite sprite(Point2D(3, 4), 7);
+    for (const auto& [n, digits] : cases) {
+        NumberSpriteBuilder::Build(n, sprite, digitsStart);
+        EXPECT_EQ(Digits(sprite), digits) << n;
+    }
+    EXPECT_EQ(sprite.Position(), Point2D(3, 4));
+
+    screen.Resources().Library().Remove(ResourceType::graphic, digitsStart + 5);
+    NumberSpriteBuilder::Build(151, sprite, digitsStart);
+    EXPECT_EQ(Digits(sprite), (std::vector<std::pair<int, int>>{{1, 0}, {-20, 10}, {1, 10}}));
+    EXPECT_EQ(sprite.Width(), 20);
+}
+
+// Centred halves the width, truncating; right-justified ends at the point.
+TEST_F(GraphicSprites, NumberPlacementCentredOrRightJustified)
+{
+    Graphic8BitGroupSprite sprite(Point2D(0, 0), 7);
+    NumberSpriteBuilder::BuildCentered(100, sprite, digitsStart, Point2D(100, 60));
+    EXPECT_EQ(sprite.Position(), Point2D(85, 60));
+    NumberSpriteBuilder::BuildCentered(109, sprite, digitsStart, Point2D(100, 61)); // 31 wide
+    EXPECT_EQ(sprite.Position(), Point2D(85, 61));
+    NumberSpriteBuilder::BuildRightJustified(100, sprite, digitsStart, Point2D(600, 12));
+    EXPECT_EQ(sprite.Position(), Point2D(570, 12));
+    NumberSpriteBuilder::BuildRightJustified(9, sprite, digitsStart, Point2D(600, 12));
+    EXPECT_EQ(sprite.Position(), Point2D(589, 12));
 }
 
 } // namespace

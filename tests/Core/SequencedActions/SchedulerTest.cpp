@@ -1,0 +1,280 @@
+#include "Core/SequencedActions/SequencedAction.h"
+
+#include <gmock/gmock.h>
+
+#include <functional>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+using ::testing::ElementsAre;
+using Handler = SequencedAction::SequencedActionHandler;
+
+namespace {
+
+// What the scheduler did to the test's actions: their steps in order, the times each step saw, and
+// their destructions.
+struct Journal {
+    using Times = std::tuple<double, double, bool>; // elapsed, since the last step, first step
+    std::vector<std::string> steps, destroyed;
+    std::vector<Times> times;
+};
+
+// Writes down every step and its destruction; finishes on its `stepsToFinish`-th step (never when
+// 0). `onStep` runs inside each step before the action decides whether to finish.
+class Probe : public SequencedAction {
+public:
+    Probe(Journal& journal, std::string name, int stepsToFinish, std::function<void()> onStep)
+        : journal(journal), name(std::move(name)), stepsToFinish(stepsToFinish), onStep(std::move(onStep))
+    {
+    }
+    ~Probe() override { journal.destroyed.push_back(name); }
+    void operator()() override
+    {
+        journal.steps.push_back(name);
+        journal.times.push_back({ElapsedTime(), TimeSinceLastInvocation(), IsFirstInvocation()});
+        if (onStep) {
+            onStep();
+        }
+        if (stepsToFinish > 0 && ++steps >= stepsToFinish) {
+            delete this;
+        }
+    }
+
+private:
+    Journal& journal;
+    std::string name;
+    int stepsToFinish, steps = 0;
+    std::function<void()> onStep;
+};
+
+// Every test starts and ends with an empty scheduler.
+class Scheduler : public ::testing::Test {
+protected:
+    void SetUp() override { SequencedAction::RemoveAllActions(); }
+    void TearDown() override { SequencedAction::RemoveAllActions(); }
+
+    static void Start() { SequencedAction::StartNewSequence(); }
+    static Handler* Current() { return SequencedAction::CurrentSequence(); }
+    static void Pump(double time) { SequencedAction::HandleNextActions(time); }
+    SequencedAction* Steps(std::string name, int count, std::function<void()> onStep = {})
+    {
+        return new Probe(journal, std::move(name), count, std::move(onStep));
+    }
+    SequencedAction* Once(std::string name, std::function<void()> onStep = {}) { return Steps(name, 1, onStep); }
+    SequencedAction* Forever(std::string name, std::function<void()> onStep = {}) { return Steps(name, 0, onStep); }
+
+    Journal journal;
+};
+
+// An action's clock starts when it reaches the front; actions that finish at once let their
+// successor run in the same pump, an unfinished one keeps the front until the next.
+TEST_F(Scheduler, AChainRunsUntilAnActionIsUnfinishedAndTimesEachFromItsStart)
+{
+    Start();
+    Once("a");
+    Once("b");
+    Steps("two", 2);
+    Forever("d");
+    for (double time : {1.0, 1.75, 3.0, 3.0}) {
+        Pump(time);
+    }
+    EXPECT_THAT(journal.steps, ElementsAre("a", "b", "two", "two", "d", "d", "d"));
+    // Pump times are sums of powers of two, so the differences are exact.
+    EXPECT_EQ(journal.times, (std::vector<Journal::Times>{{0, 0, true}, {0, 0, true}, {0, 0, true},
+                                                          {0.75, 0.75, false}, {0, 0, true},
+                                                          {1.25, 1.25, false}, {1.25, 0, false}}));
+    EXPECT_THAT(journal.destroyed, ElementsAre("a", "b", "two"));
+}
+
+// Sequences run in creation order, one started during a pump runs last in it, an action made in
+// a step joins the newest sequence, and sequences left empty are gone after the pump.
+TEST_F(Scheduler, SequencesRunInCreationOrderAndEmptyOnesAreGoneAfterThePump)
+{
+    EXPECT_EQ(Current(), nullptr);
+    Start();
+    Handler* first = Current();
+    Forever("A", [this] {
+        if (journal.steps.size() == 1) {
+            Once("behind B");
+            Start();
+            Once("C", [this] { Once("after C"); });
+        }
+    });
+    Start();
+    Handler* second = Current();
+    Steps("B", 2);
+    Pump(0.0);
+    EXPECT_THAT(journal.steps, ElementsAre("A", "B", "C", "after C"));
+    EXPECT_EQ(Current(), second);
+    Pump(0.1);
+    EXPECT_THAT(journal.steps, ElementsAre("A", "B", "C", "after C", "A", "B", "behind B"));
+    EXPECT_EQ(Current(), first);
+}
+
+// Deleting the running action of a sequence lets its successor run in the same pump if that
+// sequence's turn is still to come, else in the next.
+TEST_F(Scheduler, DeletingARunningActionHandsItsSequenceOnToItsSuccessor)
+{
+    Start();
+    SequencedAction* older = Forever("older");
+    Once("after older");
+    Start();
+    SequencedAction* younger = nullptr;
+    new WaitAction(1.0);
+    new DeletionAction(nullptr); // no target: just finishes
+    new DeletionAction(older);
+    Once("deleter", [&younger] { delete younger; });
+    Start();
+    younger = Forever("younger");
+    Once("after younger");
+
+    Pump(0.0);
+    Pump(1.0);
+    EXPECT_THAT(journal.destroyed, ElementsAre("older", "younger", "deleter", "after younger"));
+    Pump(1.5);
+    EXPECT_THAT(journal.steps, ElementsAre("older", "younger", "older", "deleter", "after younger", "after older"));
+    EXPECT_EQ(std::get<0>(journal.times.back()), 0.0);
+    EXPECT_EQ(Current(), nullptr);
+}
+
+// A destroyed sequence deletes its actions front first without running them.
+TEST_F(Scheduler, AStepMayDestroyOtherSequencesThroughTheirKeptHandles)
+{
+    Start();
+    Handler* older = Current();
+    Forever("older");
+    Start();
+    Handler* younger = nullptr;
+    Once("canceller", [&] {
+        delete younger;
+        delete older;
+    });
+    Start();
+    younger = Current();
+    Forever("younger");
+    Once("behind younger");
+    Pump(0.0);
+    // "older" already ran in this pump; "younger" is destroyed before its turn.
+    EXPECT_THAT(journal.steps, ElementsAre("older", "canceller"));
+    EXPECT_THAT(journal.destroyed, ElementsAre("younger", "behind younger", "older", "canceller"));
+    EXPECT_EQ(Current(), nullptr);
+}
+
+// After a step throws, the scheduler still pumps; RemoveAllActions then destroys every sequence
+// in creation order, each front first.
+TEST_F(Scheduler, AStepThatThrowsLeavesTheSchedulerUsableAndRemoveAllEndsEverything)
+{
+    Start();
+    bool shouldThrow = true;
+    Forever("thrower", [&shouldThrow] {
+        if (shouldThrow) {
+            throw std::runtime_error("step failed");
+        }
+    });
+    Once("queued");
+    Start();
+    Forever("other");
+    EXPECT_THROW(Pump(0.0), std::runtime_error);
+    shouldThrow = false;
+    Pump(0.5); // no longer counts as a pump inside a pump
+    SequencedAction::RemoveAllActions();
+    EXPECT_THAT(journal.destroyed, ElementsAre("thrower", "queued", "other"));
+    EXPECT_EQ(Current(), nullptr);
+    Pump(1.0);
+    EXPECT_THAT(journal.steps, ElementsAre("thrower", "thrower", "other"));
+}
+
+// A wait counts from when it reaches the front; waits add up, and one of zero ends at once.
+TEST_F(Scheduler, WaitsCountFromWhenTheyReachTheFront)
+{
+    Start();
+    Steps("animation", 2);
+    new WaitAction(0.5);
+    new WaitAction(0.0);
+    new WaitAction(0.25);
+    Once("after waits");
+    for (double time : {1.0, 2.0, 2.49, 2.5, 2.74}) {
+        Pump(time);
+    }
+    EXPECT_EQ(journal.steps.size(), 2u);
+    Pump(2.75);
+    EXPECT_THAT(journal.steps, ElementsAre("animation", "animation", "after waits"));
+}
+
+// Writes down every level it is asked to show.
+class RecordingFade : public FadeAction {
+public:
+    RecordingFade(std::vector<double>& levels, double start, double end, double duration)
+        : FadeAction(start, end, duration), levels(levels)
+    {
+    }
+    void Fade(double level) override { levels.push_back(level); }
+
+private:
+    std::vector<double>& levels;
+};
+
+// A fade shows its start level at once, then levels along a straight line with the pump's time,
+// and its end level (ending the fade) once its duration is over.
+TEST_F(Scheduler, FadeGoesFromStartToEndLevelLinearly)
+{
+    std::vector<double> levels;
+    Start();
+    new RecordingFade(levels, 1.0, 0.2, 2.0);
+    Once("after fade");
+    for (double time : {10.0, 10.5, 11.0, 11.5, 11.9}) {
+        Pump(time);
+    }
+    EXPECT_TRUE(journal.steps.empty());
+    Pump(12.0);
+    EXPECT_THAT(journal.steps, ElementsAre("after fade"));
+    const double expected[] = {1.0, 0.8, 0.6, 0.4, 0.24, 0.2};
+    ASSERT_EQ(levels.size(), std::size(expected));
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        EXPECT_NEAR(levels[i], expected[i], 1e-9) << i;
+    }
+}
+
+using SchedulerDeathTest = Scheduler;
+
+// Each misuse of the scheduler ends the program with a message that names it.
+TEST_F(SchedulerDeathTest, MisuseEndsTheProgram)
+{
+    const std::pair<std::function<void()>, const char*> misuses[] = {
+        {[this] { Forever("orphan"); }, "an action was constructed while no sequence exists"},
+        {[this] {
+             Start();
+             Forever("front");
+             delete Forever("behind");
+         },
+         "an action was destroyed while it was not the running action"},
+        {[this] {
+             Start();
+             Handler* own = Current();
+             Forever("suicidal", [own] { delete own; });
+             Pump(0.0);
+         },
+         "a sequence was destroyed by one of its own actions"},
+        {[this] {
+             Start();
+             Forever("pumper", [] { Pump(1.0); });
+             Pump(0.0);
+         },
+         "HandleNextActions\\(\\) was called from inside"},
+        {[this] {
+             Start();
+             Forever("clearer", [] { SequencedAction::RemoveAllActions(); });
+             Pump(0.0);
+         },
+         "RemoveAllActions\\(\\) was called from inside"},
+    };
+    for (const auto& [misuse, message] : misuses) {
+        EXPECT_DEATH(misuse(), std::string("action scheduler misused: ") + message);
+    }
+}
+
+} // namespace
