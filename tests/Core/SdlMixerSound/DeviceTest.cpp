@@ -237,6 +237,7 @@ TEST_F(SoundDeviceTest, StoppingTheDeviceTwiceIsHarmlessAndSilencesItsBuffers)
     std::uint32_t status = 0;
     EXPECT_FALSE(tone.buffer->GetStatus(&status));
     EXPECT_FALSE(tone.buffer->Play(0));
+    EXPECT_FALSE(tone.buffer->Stop());
     EXPECT_FALSE(tone.buffer->SetVolume(0));
     EXPECT_FALSE(SdlMixerSound::SetMasterVolume(0));
     // A buffer of the old device stays silent after a new start too.
