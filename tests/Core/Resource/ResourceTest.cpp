@@ -166,6 +166,9 @@ TEST_F(TypedReadTest, ReadsAndMovesOutsideTheBlockFailAndReportItOnce)
     BlockCursor unterminated(digits, 3, testType, 2);
     EXPECT_EQ(unterminated.GetReal(), 0.0);
     EXPECT_TRUE(unterminated.HasFailed());
+    BlockCursor inside(digits, 3, testType, 2);
+    EXPECT_TRUE(inside.Skip(3) && inside.Skip(-1));
+    EXPECT_EQ(inside.Offset(), 2);
     // The most negative move cannot be negated; it must fail like any other.
     for (const int move : {4, -1, std::numeric_limits<int>::min()}) {
         BlockCursor cursor(digits, 3, testType, 2);
