@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <sstream>
 #include <string>
 
@@ -16,173 +17,138 @@
 
 namespace {
 
-class BlockReaderTest : public testing::Test {
-protected:
-    void SetUp() override { ResourceProblems::SetOutput(&problems); }
-    void TearDown() override { ResourceProblems::SetOutput(nullptr); }
+using Bytes = std::vector<std::uint8_t>;
 
-    bool Reported(std::uint32_t type, ResourceID id) const { return ResourceProblems::HasBeenReported(type, id); }
-
-    std::ostringstream problems;
-    ScopedInMemoryResources resources;
+// What each block reader makes of a block, as text; "" when it reads as empty.
+const std::map<std::uint32_t, std::function<std::string(ResourceID)>> readers = {
+    {ResourceType::animation, [](ResourceID id) {
+         const AnimationBlock animation = AnimationBlock::Read(id);
+         std::ostringstream text;
+         if (animation.FramePeriod() != 0.0 || !animation.IsEmpty()) {
+             text << "every " << animation.FramePeriod() << " s";
+         }
+         for (const AnimationBlock::Frame& frame : animation.frames) {
+             text << ", " << frame.graphicResourceID << " at " << frame.offset.x << " " << frame.offset.y;
+         }
+         return text.str();
+     }},
+    {ResourceType::idleEvents, [](ResourceID id) {
+         std::ostringstream text;
+         for (const IdleEventsBlock::Event& event : IdleEventsBlock::Read(id).events) {
+             text << event.animationID << ": " << event.period << " " << event.variance << " " << event.chanceOfOccurring << "; ";
+         }
+         return text.str();
+     }},
+    {ResourceType::colorLookupTable, [](ResourceID id) {
+         const ColorTableBlock table = ColorTableBlock::Read(id);
+         std::ostringstream text;
+         for (const std::size_t index : {0u, 10u, 255u}) {
+             if (index < table.entries.size()) {
+                 const ColorTableBlock::Entry& entry = table.entries[index];
+                 text << index << ": " << int(entry.red) << " " << int(entry.green) << " " << int(entry.blue) << "; ";
+             }
+         }
+         return text.str();
+     }},
+    {ResourceType::screenDescription, [](ResourceID id) {
+         const ScreenDescriptionBlock screen = ScreenDescriptionBlock::Read(id);
+         std::ostringstream text;
+         if (screen.isValid || screen.width != 0 || screen.height != 0 || screen.hasUnderlay) {
+             text << (screen.isValid ? "" : "invalid ") << screen.width << "x" << screen.height
+                  << (screen.hasUnderlay ? " on an underlay" : "");
+         }
+         return text.str();
+     }},
+    {ResourceType::graphic, [](ResourceID id) {
+         Resource resource(ResourceType::graphic, id);
+         const GraphicBlockHeader header = GraphicBlockHeader::Parse(resource.Cursor());
+         std::ostringstream text;
+         if (header.isValid || header.width + header.height + header.imageSize != 0) {
+             text << (header.isValid ? "" : "invalid ") << header.width << "x" << header.height << " at " << header.left
+                  << " " << header.top << ", erase " << int(header.eraseColor) << ", " << header.imageSize
+                  << " bytes of rows from " << (header.imageStart == nullptr ? -1 : header.imageStart - *resource);
+         }
+         return text.str();
+     }},
 };
 
-TEST_F(BlockReaderTest, AnimationFramesFollowTheRateText)
-{
-    resources.Add(ResourceType::animation, 2001, AnimationBlockBytes("12", {{1001, -4, 7}, {1002, 300, -1}}));
-    Resource raw(ResourceType::animation, 2001);
-    EXPECT_EQ(raw.GetReal(), 12.0);
-    EXPECT_EQ(raw.GetCurrentDataPointer() - *raw, 3);
-
-    const AnimationBlock animation = AnimationBlock::Read(2001);
-    EXPECT_EQ(animation.frameRate, 12.0);
-    EXPECT_DOUBLE_EQ(animation.FramePeriod(), 1.0 / 12.0);
-    ASSERT_EQ(animation.frames.size(), 2u);
-    EXPECT_EQ(animation.frames[0].graphicResourceID, 1001);
-    EXPECT_EQ(animation.frames[0].offset, Point2D(-4, 7));
-    EXPECT_EQ(animation.frames[1].graphicResourceID, 1002);
-    EXPECT_EQ(animation.frames[1].offset, Point2D(300, -1));
-    EXPECT_FALSE(Reported(ResourceType::animation, 2001));
-
-    // No frames at all is valid too.
-    resources.Add(ResourceType::animation, 2002, AnimationBlockBytes("4", {}));
-    EXPECT_TRUE(AnimationBlock::Read(2002).IsEmpty());
-    EXPECT_FALSE(Reported(ResourceType::animation, 2002));
-}
-
-TEST_F(BlockReaderTest, IdleEventsAreParsedInOrder)
-{
-    resources.Add(ResourceType::idleEvents, 1001,
-        IdleEventsBlockBytes({{2001, "5.5", "1", "0.25"}, {2002, "10", "0", "1"}}));
-    const IdleEventsBlock table = IdleEventsBlock::Read(1001);
-    ASSERT_EQ(table.events.size(), 2u);
-    EXPECT_EQ(table.events[0].animationID, 2001);
-    EXPECT_EQ(table.events[0].period, 5.5);
-    EXPECT_EQ(table.events[0].variance, 1.0);
-    EXPECT_EQ(table.events[0].chanceOfOccurring, 0.25);
-    EXPECT_EQ(table.events[1].animationID, 2002);
-    EXPECT_EQ(table.events[1].chanceOfOccurring, 1.0);
-    EXPECT_FALSE(Reported(ResourceType::idleEvents, 1001));
-}
-
-TEST_F(BlockReaderTest, ColorTableOf256EntriesKeepsTheLowByteOfEachComponent)
+// 256 colours whose components carry junk in their high bytes, and colour 10 one of its own.
+Bytes ColorTable256()
 {
     std::vector<ColorBytes> colors(256);
     for (int index = 0; index < 256; ++index) {
         colors[static_cast<std::size_t>(index)] = {0x1200 + index, 255 - index, (index * 7) & 0xFF};
     }
     colors[10] = {0x1234, 0xFF01, 0x0080};
-    resources.Add(ResourceType::colorLookupTable, 1000, ColorTableBlockBytes(colors));
-
-    const ColorTableBlock table = ColorTableBlock::Read(1000);
-    ASSERT_EQ(table.entries.size(), 256u);
-    EXPECT_EQ(table.entries[10].red, 0x34);
-    EXPECT_EQ(table.entries[10].green, 0x01);
-    EXPECT_EQ(table.entries[10].blue, 0x80);
-    EXPECT_EQ(table.entries[255].red, 0xFF);
-    EXPECT_EQ(table.entries[255].green, 0);
-    EXPECT_EQ(table.entries[0].green, 255);
-}
-
-TEST_F(BlockReaderTest, ScreenDescriptionReadsSizeAndEitherUnderlayByte)
-{
-    resources.Add(ResourceType::screenDescription, 1000, ScreenDescriptionBlockBytes(640, 480, true));
-    resources.Add(ResourceType::screenDescription, 1001, BlockBytes().Integer16Bit(320).Integer16Bit(200).Raw({0x01, 0x00}));
-    resources.Add(ResourceType::screenDescription, 1002, ScreenDescriptionBlockBytes(640, 480, false));
-
-    const ScreenDescriptionBlock screen = ScreenDescriptionBlock::Read(1000);
-    EXPECT_TRUE(screen.isValid && screen.hasUnderlay);
-    EXPECT_EQ(Point2D(screen.width, screen.height), Point2D(640, 480));
-    EXPECT_TRUE(ScreenDescriptionBlock::Read(1001).hasUnderlay);
-    EXPECT_FALSE(ScreenDescriptionBlock::Read(1002).hasUnderlay);
-}
-
-TEST_F(BlockReaderTest, GraphicHeaderPointsAtTheRowsInsideTheBlock)
-{
-    resources.Add(ResourceType::graphic, 1001, GraphicBlockBytes(-5, 12, 10, 2, 0xEE, {0x05, 0x0A, 0x07, 0x00, 0x00}));
-    Resource resource(ResourceType::graphic, 1001);
-    const GraphicBlockHeader header = GraphicBlockHeader::Parse(resource.Cursor());
-    EXPECT_TRUE(header.isValid);
-    EXPECT_EQ(Point2D(header.left, header.top), Point2D(-5, 12));
-    EXPECT_EQ(Point2D(header.width, header.height), Point2D(10, 2));
-    EXPECT_EQ(header.eraseColor, 0xEE);
-    EXPECT_EQ(header.imageStart, *resource + 9);
-    EXPECT_EQ(header.imageSize, 5);
-}
-
-// Every malformed block reads as empty and is reported; an animation holds nothing afterwards.
-TEST_F(BlockReaderTest, MalformedBlocksReadAsEmptyAndAreReported)
-{
-    using Blocks = std::vector<std::vector<std::uint8_t>>;
-    std::vector<std::uint8_t> countBeyondBytes = AnimationBlockBytes("10", {{1, 0, 0}, {2, 0, 0}});
-    countBeyondBytes[4] = 3; // frame count 3, bytes for 2
-    std::vector<std::uint8_t> unterminated = IdleEventsBlockBytes({{2001, "5", "1", "0.5"}});
-    unterminated.pop_back(); // the last text loses its zero
-    std::vector<std::uint8_t> short256 = ColorTableBlockBytes(std::vector<ColorBytes>(256));
-    short256.resize(short256.size() - 1);
-    const auto animationIsEmpty = [](ResourceID id) {
-        const AnimationBlock animation = AnimationBlock::Read(id);
-        return animation.IsEmpty() && animation.FramePeriod() == 0.0;
-    };
-    const auto graphicIsEmpty = [](ResourceID id) {
-        Resource resource(ResourceType::graphic, id);
-        const GraphicBlockHeader header = GraphicBlockHeader::Parse(resource.Cursor());
-        return !header.isValid && header.width + header.height + header.imageSize == 0;
-    };
-    const auto screenIsEmpty = [](ResourceID id) {
-        const ScreenDescriptionBlock screen = ScreenDescriptionBlock::Read(id);
-        return !screen.isValid && screen.width == 0 && !screen.hasUnderlay;
-    };
-    struct Kind {
-        std::uint32_t type;
-        std::function<bool(ResourceID)> readsEmpty;
-        Blocks blocks;
-    };
-    const Kind kinds[] = {
-        {ResourceType::animation, animationIsEmpty, {
-            countBeyondBytes,
-            BlockBytes().Text("10").Integer16Bit(0x7FFF),             // huge count
-            BlockBytes().Text("10").Integer16Bit(-1),                 // negative count
-            BlockBytes().Raw({'1', '0'}),                             // rate text without its zero
-            BlockBytes().Text("0").Integer16Bit(1).Integer16Bit(1).Integer16Bit(0).Integer16Bit(0), // rate 0
-            BlockBytes().Text("-5").Integer16Bit(0),                  // negative rate
-            BlockBytes().Text("10").Integer8Bit(0),                   // count cut short
-            {}}},
-        {ResourceType::idleEvents, [](ResourceID id) { return IdleEventsBlock::Read(id).IsEmpty(); }, {
-            unterminated,
-            BlockBytes().Integer16Bit(0x7FFF).Integer16Bit(1).Text("1").Text("1").Text("1"), // huge count
-            BlockBytes().Integer16Bit(-2),                                                   // negative count
-            BlockBytes().Integer16Bit(2).Integer16Bit(1).Text("1").Text("1").Text("1").Integer16Bit(2).Text("1"),
-            BlockBytes().Integer16Bit(1).Integer16Bit(1).Text("nan").Text("1").Text("1"),
-            BlockBytes().Integer8Bit(1)}},
-        {ResourceType::colorLookupTable, [](ResourceID id) { return ColorTableBlock::Read(id).IsEmpty(); }, {
-            short256,
-            BlockBytes().Integer32Bit(0).Integer16Bit(0).Integer16Bit(-1),
-            BlockBytes().Integer32Bit(0).Integer16Bit(0),
-            BlockBytes().Integer32Bit(0).Integer16Bit(0).Integer16Bit(0x7FFF).Integer16Bit(0)}},
-        {ResourceType::graphic, graphicIsEmpty, {
-            BlockBytes().Integer16Bit(0).Integer16Bit(0).Integer16Bit(4).Integer16Bit(4), // truncated header
-            GraphicBlockBytes(0, 0, -1, 1, 0, {0}),
-            GraphicBlockBytes(0, 0, 1, 3, 0, {0, 0}), // three rows in two bytes
-            {}}},
-        {ResourceType::screenDescription, screenIsEmpty, {
-            BlockBytes().Integer16Bit(640).Integer16Bit(480).Integer8Bit(1),
-            ScreenDescriptionBlockBytes(-640, 480, true)}},
-    };
-    for (const Kind& kind : kinds) {
-        ResourceID id = 3000;
-        for (const auto& block : kind.blocks) {
-            SCOPED_TRACE(ResourceType::TypeString(kind.type) + " " + std::to_string(id));
-            resources.Add(kind.type, id, block);
-            EXPECT_TRUE(kind.readsEmpty(id));
-            EXPECT_TRUE(Reported(kind.type, id));
-            ++id;
-        }
-        // A missing block as well.
-        EXPECT_TRUE(kind.readsEmpty(999));
-        EXPECT_TRUE(Reported(kind.type, 999));
-    }
-    EXPECT_EQ(Resource::SharedBlockCount(), 0);
+    return ColorTableBlockBytes(colors);
 }
 
 } // namespace
+
+// Every reader reads its well-formed blocks; every malformed or missing block reads as empty
+// and is reported, and a well-formed one is not.
+TEST(BlockReaderTest, BlocksReadAsTheirFieldsOrEmptyWhenMalformed)
+{
+    std::ostringstream problems;
+    ResourceProblems::SetOutput(&problems);
+    ScopedInMemoryResources resources;
+    Bytes countBeyondBytes = AnimationBlockBytes("10", {{1, 0, 0}, {2, 0, 0}});
+    countBeyondBytes[4] = 3; // frame count 3, bytes for 2
+    Bytes unterminated = IdleEventsBlockBytes({{2001, "5", "1", "0.5"}});
+    unterminated.pop_back(); // the last text loses its zero
+    Bytes short256 = ColorTable256();
+    short256.pop_back();
+    const struct {
+        std::uint32_t type;
+        Bytes block;
+        std::string reading;
+    } rows[] = {
+        {ResourceType::animation, AnimationBlockBytes("12", {{1001, -4, 7}, {1002, 300, -1}}), "every 0.0833333 s, 1001 at -4 7, 1002 at 300 -1"},
+        {ResourceType::animation, AnimationBlockBytes("4", {}), "every 0.25 s"},
+        {ResourceType::animation, countBeyondBytes, ""},
+        {ResourceType::animation, BlockBytes().Text("10").Integer16Bit(0x7FFF), ""}, // huge count
+        {ResourceType::animation, BlockBytes().Text("10").Integer16Bit(-1), ""},     // negative count
+        {ResourceType::animation, BlockBytes().Raw({'1', '0'}), ""},                 // rate text without its zero
+        {ResourceType::animation, BlockBytes().Text("0").Integer16Bit(1).Integer16Bit(1).Integer16Bit(0).Integer16Bit(0), ""},
+        {ResourceType::animation, BlockBytes().Text("-5").Integer16Bit(0), ""},
+        {ResourceType::animation, BlockBytes().Text("10").Integer8Bit(0), ""}, // count cut short
+        {ResourceType::animation, {}, ""},
+        {ResourceType::idleEvents, IdleEventsBlockBytes({{2001, "5.5", "1", "0.25"}, {2002, "10", "0", "1"}}), "2001: 5.5 1 0.25; 2002: 10 0 1; "},
+        {ResourceType::idleEvents, unterminated, ""},
+        {ResourceType::idleEvents, BlockBytes().Integer16Bit(0x7FFF).Integer16Bit(1).Text("1").Text("1").Text("1"), ""},
+        {ResourceType::idleEvents, BlockBytes().Integer16Bit(-2), ""},
+        {ResourceType::idleEvents, BlockBytes().Integer16Bit(2).Integer16Bit(1).Text("1").Text("1").Text("1").Integer16Bit(2).Text("1"), ""},
+        {ResourceType::idleEvents, BlockBytes().Integer16Bit(1).Integer16Bit(1).Text("nan").Text("1").Text("1"), ""},
+        {ResourceType::idleEvents, BlockBytes().Integer8Bit(1), ""},
+        {ResourceType::colorLookupTable, ColorTable256(), "0: 0 255 0; 10: 52 1 128; 255: 255 0 249; "},
+        {ResourceType::colorLookupTable, short256, ""},
+        {ResourceType::colorLookupTable, BlockBytes().Integer32Bit(0).Integer16Bit(0).Integer16Bit(-1), ""},
+        {ResourceType::colorLookupTable, BlockBytes().Integer32Bit(0).Integer16Bit(0), ""},
+        {ResourceType::colorLookupTable, BlockBytes().Integer32Bit(0).Integer16Bit(0).Integer16Bit(0x7FFF).Integer16Bit(0), ""},
+        {ResourceType::screenDescription, ScreenDescriptionBlockBytes(640, 480, true), "640x480 on an underlay"},
+        {ResourceType::screenDescription, BlockBytes().Integer16Bit(320).Integer16Bit(200).Raw({0x01, 0x00}), "320x200 on an underlay"},
+        {ResourceType::screenDescription, ScreenDescriptionBlockBytes(640, 480, false), "640x480"},
+        {ResourceType::screenDescription, BlockBytes().Integer16Bit(640).Integer16Bit(480).Integer8Bit(1), ""},
+        {ResourceType::screenDescription, ScreenDescriptionBlockBytes(-640, 480, true), ""},
+        {ResourceType::graphic, GraphicBlockBytes(-5, 12, 10, 2, 0xEE, {5, 10, 7, 0, 0}), "10x2 at -5 12, erase 238, 5 bytes of rows from 9"},
+        {ResourceType::graphic, BlockBytes().Integer16Bit(0).Integer16Bit(0).Integer16Bit(4).Integer16Bit(4), ""}, // cut in the header
+        {ResourceType::graphic, GraphicBlockBytes(0, 0, -1, 1, 0, {0}), ""},
+        {ResourceType::graphic, GraphicBlockBytes(0, 0, 1, 3, 0, {0, 0}), ""}, // three rows in two bytes
+        {ResourceType::graphic, {}, ""},
+    };
+    ResourceID id = 3000;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(ResourceType::TypeString(row.type) + " " + std::to_string(id));
+        resources.Add(row.type, id, row.block);
+        EXPECT_EQ(readers.at(row.type)(id), row.reading);
+        EXPECT_EQ(ResourceProblems::HasBeenReported(row.type, id), row.reading.empty());
+        ++id;
+    }
+    for (const auto& [type, read] : readers) {
+        SCOPED_TRACE(ResourceType::TypeString(type) + " missing");
+        EXPECT_EQ(read(999), "");
+        EXPECT_TRUE(ResourceProblems::HasBeenReported(type, 999));
+    }
+    EXPECT_EQ(Resource::SharedBlockCount(), 0);
+    ResourceProblems::SetOutput(nullptr);
+}

@@ -1,60 +1,78 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <memory>
 #include <sstream>
 
+#include "Core/Resource/BlockCursor.h"
 #include "Core/Resource/Resource.h"
 #include "Core/Resource/ResourceProblems.h"
+#include "tests/Support/Common/CommaDecimalLocale.h"
 #include "tests/Support/ResourceFixtures/BlockBytes.h"
 #include "tests/Support/ResourceFixtures/InMemoryResourceLibrary.h"
 
 namespace {
 
+constexpr std::uint32_t testType = FourCharacterCode("TEST");
+
+// Blocks in an in-memory library; the problem reports are kept in `problems`.
 class ResourceSharingTest : public testing::Test {
 protected:
     void SetUp() override { ResourceProblems::SetOutput(&problems); }
     void TearDown() override { ResourceProblems::SetOutput(nullptr); }
 
+    // A handle on a TEST block of these bytes.
+    Resource& Block(std::vector<std::uint8_t> bytes)
+    {
+        resources.Add(testType, 1, std::move(bytes));
+        handle = std::make_unique<Resource>(testType, 1);
+        return *handle;
+    }
+
+    // How many times the problem report names the block.
+    int TimesReported(const std::string& block) const
+    {
+        int count = 0;
+        for (auto at = problems.str().find(block); at != std::string::npos; at = problems.str().find(block, at + 1)) {
+            ++count;
+        }
+        return count;
+    }
+
     std::ostringstream problems;
     ScopedInMemoryResources resources;
+    std::unique_ptr<Resource> handle;
 };
+
+using TypedReadTest = ResourceSharingTest;
 
 TEST_F(ResourceSharingTest, HandlesOfOneBlockShareItAndReleaseItWithTheLastHandle)
 {
     resources.Add(ResourceType::graphic, 1001, {1, 2, 3, 4});
-    auto* first = new Resource(ResourceType::graphic, 1001);
-    Resource second(ResourceType::graphic, 1001);
-
-    EXPECT_EQ(*second, **first);
-    EXPECT_EQ(resources.Library().LookupCount(), 1);
-    EXPECT_EQ(Resource::SharedBlockCount(), 1);
-
-    delete first;
-    EXPECT_EQ(resources.Library().ReleaseCount(), 0);
-    ASSERT_EQ(second.Size(), 4);
-    EXPECT_EQ((*second)[3], 4);
-    EXPECT_EQ(second.GetInteger8Bit(), 1);
-
+    auto first = std::make_unique<Resource>(ResourceType::graphic, 1001);
     {
-        // The same id of another type is another block.
-        resources.Add(ResourceType::animation, 1001, {2, 2});
-        Resource other(ResourceType::animation, 1001);
-        EXPECT_EQ(Resource::SharedBlockCount(), 2);
-        EXPECT_EQ(other.Size(), 2);
-    }
-    EXPECT_EQ(Resource::SharedBlockCount(), 1);
-    EXPECT_EQ(resources.Library().ReleaseCount(), 1);
-}
-
-TEST_F(ResourceSharingTest, ALaterHandleLooksTheReleasedBlockUpAgain)
-{
-    resources.Add(ResourceType::sound, 7, {9});
-    {
-        Resource handle(ResourceType::sound, 7);
+        Resource second(ResourceType::graphic, 1001);
+        EXPECT_EQ(*second, **first);
+        EXPECT_EQ(resources.Library().LookupCount(), 1);
+        first.reset();
+        EXPECT_EQ(resources.Library().ReleaseCount(), 0);
+        ASSERT_EQ(second.Size(), 4);
+        EXPECT_EQ(second.GetInteger8Bit(), 1);
+        {
+            // The same id of another type is another block.
+            resources.Add(ResourceType::animation, 1001, {2, 2});
+            Resource other(ResourceType::animation, 1001);
+            EXPECT_EQ(Resource::SharedBlockCount(), 2);
+            EXPECT_EQ(other.Size(), 2);
+        }
+        EXPECT_EQ(Resource::SharedBlockCount(), 1);
+        EXPECT_EQ(resources.Library().ReleaseCount(), 1);
     }
     EXPECT_EQ(Resource::SharedBlockCount(), 0);
-    Resource again(ResourceType::sound, 7);
-    EXPECT_EQ(resources.Library().LookupCount(), 2);
-    EXPECT_EQ(again.Size(), 1);
+    // A later handle looks the released block up again.
+    Resource again(ResourceType::graphic, 1001);
+    EXPECT_EQ(resources.Library().LookupCount(), 3);
+    EXPECT_EQ(again.Size(), 4);
 }
 
 TEST_F(ResourceSharingTest, MissingBlockHasNoDataIsReportedOnceAndIsNotLookedUpAgainWhileHeld)
@@ -65,24 +83,17 @@ TEST_F(ResourceSharingTest, MissingBlockHasNoDataIsReportedOnceAndIsNotLookedUpA
     EXPECT_EQ(first.Size(), 0);
     EXPECT_FALSE(second.IsPresent());
     EXPECT_EQ(resources.Library().LookupCount(), 1);
-
     EXPECT_EQ(first.GetInteger16Bit(), 0);
     EXPECT_EQ(first.GetReal(), 0.0);
     EXPECT_TRUE(first.HasReadFailed());
-
-    const std::string text = problems.str();
-    EXPECT_NE(text.find("GRF1 4242"), std::string::npos);
-    EXPECT_EQ(text.find("GRF1 4242"), text.rfind("GRF1 4242")) << text;
+    EXPECT_EQ(TimesReported("GRF1 4242"), 1) << problems.str();
 }
 
 TEST(ResourceLifecycleTest, HandleWithoutBackEndIsEmptyAndHandleOutlivingFinalizeIsHarmless)
 {
     std::ostringstream problems;
     ResourceProblems::SetOutput(&problems);
-    {
-        Resource orphan(ResourceType::colorLookupTable, 1000);
-        EXPECT_FALSE(orphan.IsPresent());
-    }
+    EXPECT_FALSE(Resource(ResourceType::colorLookupTable, 1000).IsPresent());
     EXPECT_NE(problems.str().find("CLUT 1000"), std::string::npos);
 
     auto* library = new InMemoryResourceLibrary;
@@ -97,12 +108,78 @@ TEST(ResourceLifecycleTest, HandleWithoutBackEndIsEmptyAndHandleOutlivingFinaliz
 
 TEST(ResourceTypeTest, TypeStringsAreUpperCasedAndDropATrailingBlank)
 {
-    EXPECT_EQ(ResourceType::TypeString(ResourceType::graphic), "GRF1");
-    EXPECT_EQ(ResourceType::TypeString(ResourceType::sound), "SND");
-    EXPECT_EQ(ResourceType::TypeString(FourCharacterCode("clut")), "CLUT");
-    EXPECT_EQ(ResourceType::TypeString(FourCharacterCode("a b ")), "A B");
-    EXPECT_EQ(ResourceType::TypeString(FourCharacterCode("Dsc1")), "DSC1");
-    EXPECT_EQ(ResourceType::TypeString(0x41420000u), "AB");
+    for (const auto& [type, text] : {std::pair{ResourceType::graphic, "GRF1"}, {ResourceType::sound, "SND"},
+             {FourCharacterCode("clut"), "CLUT"}, {FourCharacterCode("a b "), "A B"}, {FourCharacterCode("Dsc1"), "DSC1"},
+             {0x41420000u, "AB"}}) {
+        EXPECT_EQ(ResourceType::TypeString(type), text);
+    }
+}
+
+TEST_F(TypedReadTest, FieldsAreBigEndianAndSignedAndTheCursorMoves)
+{
+    Resource& block = Block(BlockBytes().Raw({0xFF, 0xFE}).Raw({0x80, 0x00, 0x00, 0x01}).Raw({0x7F}).Raw({0x12, 0x34})
+                                .Raw({0x00, 0x01, 0x00, 0x00}).Integer16Bit(-3).Integer16Bit(700));
+    EXPECT_EQ(block.GetInteger16Bit(), -2);
+    EXPECT_EQ(block.GetInteger32Bit(), static_cast<std::int32_t>(0x80000001u));
+    EXPECT_EQ(block.GetInteger8Bit(), 0x7F);
+    EXPECT_EQ(block.GetResourceID(), 0x1234);
+    EXPECT_TRUE(block.GetBoolean());
+    EXPECT_FALSE(block.GetBoolean());
+    EXPECT_EQ(block.GetPoint2D16Bit(), Point2D(-3, 700));
+    EXPECT_EQ(block.RemainingSize(), 0);
+    block.ResetCurrentDataPointer();
+    block.IncrementCurrentDataPointer(13);
+    EXPECT_EQ(block.GetInteger16Bit(), -3);
+    EXPECT_FALSE(block.HasReadFailed());
+}
+
+// Reals are decimal texts read in the "C" locale whatever the user's; the cursor passes the zero.
+TEST_F(TypedReadTest, RealIsReadAsTextAndThePointerPassesItsZero)
+{
+    ScopedCommaDecimalLocale commaLocale;
+    Resource& block = Block(BlockBytes().Raw({'1', '2', '.', '5', 0}).Text(" -0.25x").Text("").Text("1e2").Text("0.75"));
+    EXPECT_EQ(block.GetReal(), 12.5);
+    EXPECT_EQ(block.GetCurrentDataPointer(), *block + 5);
+    for (const double expected : {-0.25, 0.0, 100.0, 0.75}) {
+        EXPECT_EQ(block.GetReal(), expected);
+    }
+    EXPECT_FALSE(block.HasReadFailed());
+    if (!commaLocale.IsActive()) {
+        GTEST_SKIP() << "read in the C locale only: no locale with a decimal comma can be made on this machine";
+    }
+}
+
+// Reads past the end, an unterminated real and moves outside the block read nothing and
+// report the block once.
+TEST_F(TypedReadTest, ReadsAndMovesOutsideTheBlockFailAndReportItOnce)
+{
+    Resource& block = Block({0x01, 0x02, 0x03});
+    EXPECT_EQ(block.GetInteger16Bit(), 0x0102);
+    EXPECT_EQ(block.GetInteger16Bit(), 0);
+    EXPECT_TRUE(block.HasReadFailed());
+    EXPECT_EQ(block.GetInteger32Bit(), 0);
+    EXPECT_EQ(block.GetPoint2D16Bit(), Point2D(0, 0));
+    EXPECT_EQ(block.RemainingSize(), 0);
+    EXPECT_EQ(TimesReported("TEST 1"), 1) << problems.str();
+
+    const std::uint8_t digits[] = {'1', '2', '3'};
+    BlockCursor unterminated(digits, 3, testType, 2);
+    EXPECT_EQ(unterminated.GetReal(), 0.0);
+    EXPECT_TRUE(unterminated.HasFailed());
+    BlockCursor inside(digits, 3, testType, 2);
+    EXPECT_TRUE(inside.Skip(3) && inside.Skip(-1));
+    EXPECT_EQ(inside.Offset(), 2);
+    // The most negative move cannot be negated; it must fail like any other.
+    for (const int move : {4, -1, std::numeric_limits<int>::min()}) {
+        BlockCursor cursor(digits, 3, testType, 2);
+        EXPECT_FALSE(cursor.Skip(move)) << move;
+        EXPECT_TRUE(cursor.HasFailed());
+        EXPECT_EQ(cursor.Offset(), 3);
+    }
+    BlockCursor null(nullptr, 25, testType, 3);
+    EXPECT_EQ(null.Size(), 0);
+    EXPECT_EQ(null.GetInteger8Bit(), 0);
+    EXPECT_TRUE(null.HasFailed());
 }
 
 } // namespace

@@ -19,20 +19,23 @@ constexpr std::size_t deviceFrameSize = 4;
 bool Convert(const Bytes& image, std::vector<std::uint8_t>& samples)
 {
     CWave wave;
-    EXPECT_TRUE(wave.LoadWave(image.data(), static_cast<int>(image.size()), 0x00010002));
+    EXPECT_TRUE(wave.LoadWave(image.data(), static_cast<int>(image.size()), CWave::loadFromMemory));
     if (!wave.IsLoaded()) {
         return false;
     }
     return ConvertWaveSamples(*wave.GetWaveFormat(), wave.GetWaveData(), wave.GetWaveSize(), deviceFormat, samples);
 }
 
-std::vector<std::int16_t> LeftChannel(const std::vector<std::uint8_t>& samples)
+// The left and the right side of 16-bit stereo device samples.
+std::pair<std::vector<std::int16_t>, std::vector<std::int16_t>> Sides(const std::vector<std::uint8_t>& samples)
 {
     std::vector<std::int16_t> left(samples.size() / deviceFrameSize);
+    std::vector<std::int16_t> right(left.size());
     for (std::size_t i = 0; i < left.size(); ++i) {
         std::memcpy(&left[i], samples.data() + i * deviceFrameSize, 2);
+        std::memcpy(&right[i], samples.data() + i * deviceFrameSize + 2, 2);
     }
-    return left;
+    return {left, right};
 }
 
 double RootMeanSquare(const std::vector<std::int16_t>& samples)
@@ -46,22 +49,30 @@ double RootMeanSquare(const std::vector<std::int16_t>& samples)
 
 } // namespace
 
-TEST(WaveConversion, EightBitMonoAtHalfTheRateBecomesDeviceSamplesOfTheSameDuration)
+// 8-bit PCM at half the device rate and mu-law at 8000 Hz become 16-bit stereo at the device
+// rate, keeping their duration (the resampler may round at the very end) and their loudness on
+// both sides: 100 of 128 becomes about 25 600 of 32 768, and mu-law 0xFF is zero.
+TEST(WaveConversion, ResampledWavesKeepTheirDurationAndLoudness)
 {
-    constexpr std::size_t sampleCount = 11025 / 4; // a quarter of a second
-    std::vector<std::uint8_t> samples;
-    ASSERT_TRUE(Convert(PcmWave(1, 11025, 8, ToneSamples8Bit(sampleCount, 0.01)), samples));
-    // Twice the frames, each 16-bit stereo; the resampler may round at the very end.
-    const double frames = static_cast<double>(samples.size()) / deviceFrameSize;
-    EXPECT_EQ(samples.size() % deviceFrameSize, 0u);
-    EXPECT_NEAR(frames, 2.0 * sampleCount, 8.0);
-
-    // Both channels carry the tone at roughly its loudness (100 of 128 becomes about 25 600 of 32 768).
-    const auto left = LeftChannel(samples);
-    EXPECT_NEAR(RootMeanSquare(left), 25600 / std::sqrt(2.0), 2500);
-    std::int16_t right = 0;
-    std::memcpy(&right, samples.data() + 400 * deviceFrameSize + 2, 2);
-    EXPECT_EQ(right, left[400]);
+    Bytes muLaw = CommonFormat(7, 1, 8000, 1, 8);
+    Append16(muLaw, 0);
+    const struct {
+        Bytes image;
+        double frames, framesTolerance, loudness;
+    } rows[] = {
+        {PcmWave(1, 11025, 8, ToneSamples8Bit(11025 / 4, 0.01)), 2.0 * (11025 / 4), 8, 25600 / std::sqrt(2.0)},
+        {RiffImage("WAVE", {Chunk("fmt ", muLaw), Chunk("data", Bytes(8000, 0xFF))}), 22050, 16, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.frames);
+        std::vector<std::uint8_t> samples;
+        ASSERT_TRUE(Convert(row.image, samples));
+        EXPECT_EQ(samples.size() % deviceFrameSize, 0u);
+        EXPECT_NEAR(static_cast<double>(samples.size()) / deviceFrameSize, row.frames, row.framesTolerance);
+        const auto [left, right] = Sides(samples);
+        EXPECT_NEAR(RootMeanSquare(left), row.loudness, 2500);
+        EXPECT_EQ(left, right);
+    }
 }
 
 TEST(WaveConversion, SixteenBitStereoAtTheDeviceRateIsCopiedAsItIs)
@@ -88,7 +99,7 @@ TEST(WaveConversion, ImaAdpcmIsDecodedToDeviceSamples)
     // 16-bit stereo frames.
     ASSERT_EQ(samples.size(), static_cast<std::size_t>(perBlock) * 4 * deviceFrameSize);
     // The decoded tone follows the original closely (ADPCM is lossy, but not by much here).
-    const auto left = LeftChannel(samples);
+    const auto left = Sides(samples).first;
     std::vector<std::int16_t> error(tone.size());
     for (std::size_t i = 0; i < tone.size(); ++i) {
         error[i] = static_cast<std::int16_t>(left[i] - tone[i]);
@@ -96,24 +107,15 @@ TEST(WaveConversion, ImaAdpcmIsDecodedToDeviceSamples)
     EXPECT_LT(RootMeanSquare(error), RootMeanSquare(tone) * 0.1);
 }
 
-TEST(WaveConversion, MuLawIsDecodedAndResampled)
-{
-    // mu-law 0xFF is zero; 8000 Hz mono becomes 22 050 Hz stereo.
-    Bytes format = CommonFormat(7, 1, 8000, 1, 8);
-    Append16(format, 0);
-    std::vector<std::uint8_t> samples;
-    ASSERT_TRUE(Convert(RiffImage("WAVE", {Chunk("fmt ", format), Chunk("data", Bytes(8000, 0xFF))}), samples));
-    EXPECT_NEAR(static_cast<double>(samples.size()) / deviceFrameSize, 22050.0, 16.0);
-    EXPECT_EQ(RootMeanSquare(LeftChannel(samples)), 0.0);
-}
-
 // Floating point, MS ADPCM without its coefficient table, IMA ADPCM with blocks too small for
 // their header, and PCM with no channels or no sample rate are refused, leaving no samples.
 TEST(WaveConversion, UnplayableAndMalformedFormatsAreRefused)
 {
-    EXPECT_FALSE(IsPlayableWaveFormat(3));      // floating point
-    EXPECT_FALSE(IsPlayableWaveFormat(0x55));   // MPEG layer 3
-    EXPECT_FALSE(IsPlayableWaveFormat(0xFFFE)); // extensible
+    // PCM, MS ADPCM, A-law, mu-law and IMA ADPCM play; floating point, MPEG layer 3 and extensible do not.
+    for (const auto& [tag, playable] : {std::pair{1, true}, {2, true}, {6, true}, {7, true}, {0x11, true}, {3, false},
+             {0x55, false}, {0xFFFE, false}}) {
+        EXPECT_EQ(IsPlayableWaveFormat(static_cast<std::uint16_t>(tag)), playable) << tag;
+    }
     Bytes floating = CommonFormat(3, 1, 22050, 4, 32);
     Append16(floating, 0);
     for (const Bytes& format : {floating, CommonFormat(2, 1, 22050, 256, 4), CommonFormat(0x11, 1, 22050, 2, 4),

@@ -1,17 +1,94 @@
-#include "SoundTestSupport.h"
+#include "Core/Resource/ResourceProblems.h"
+#include "Core/Resource/ResourceType.h"
+#include "Core/SdlMixerSound/SdlMixerSound.h"
+#include "Core/SequencedActions/SequencedAction.h"
+#include "Core/Sound/Sound.h"
+#include "tests/Support/Common/MarkerAction.h"
+#include "tests/Support/ResourceFixtures/InMemoryResourceLibrary.h"
+#include "tests/Support/WaveImages/WaveImages.h"
 
 #include <SDL2/SDL_mixer.h>
+#include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
+#include <cstdlib>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <thread>
 
 namespace {
 
-class SoundTest : public SoundTestBase {
+constexpr short shortToneID = 1021;  // 0.3 s
+constexpr short longToneID = 1022;   // 3 s
+constexpr short brokenWaveID = 1023; // not a wave
+constexpr short missingID = 1099;    // in no library
+
+// A sound library in memory and the sound device on SDL's dummy driver (which plays into
+// nothing at the real rate) or, `withDevice` false, a machine without audio.
+template <bool withDevice>
+class SoundFixture : public testing::Test {
 protected:
-    SoundTest() : SoundTestBase(true) {}
+    void SetUp() override
+    {
+        if (const char* driver = std::getenv("SDL_AUDIODRIVER"); driver != nullptr) {
+            previousDriver = driver;
+        }
+        setenv("SDL_AUDIODRIVER", withDevice ? "dummy" : "no-such-driver", withDevice ? 0 : 1);
+        const WAVEFORMATEX format = SdlMixerSound::StandardFormat();
+        ASSERT_EQ(SdlMixerSound::StartSdlMixerSound(&format), withDevice);
+        ResourceProblems::SetOutput(&problems);
+        Sound::SetMuting(false);
+        Sound::ChangeMasterLevel(1.0);
+        resources.Add(ResourceType::sound, shortToneID, Tone(0.3));
+        resources.Add(ResourceType::sound, longToneID, Tone(3.0));
+        resources.Add(ResourceType::sound, brokenWaveID, {'R', 'I', 'F', 'F', 4, 0, 0, 0, 'A', 'V', 'I', ' '});
+    }
+
+    void TearDown() override
+    {
+        SequencedAction::RemoveAllActions();
+        SdlMixerSound::Finalize();
+        ResourceProblems::SetOutput(nullptr);
+        previousDriver.empty() ? unsetenv("SDL_AUDIODRIVER") : setenv("SDL_AUDIODRIVER", previousDriver.c_str(), 1);
+    }
+
+    static WaveImages::Bytes Tone(double seconds)
+    {
+        const auto samples = WaveImages::ToneSamples16Bit(static_cast<std::size_t>(22050 * seconds), 0.02, 12000);
+        return WaveImages::PcmWave(1, 22050, 16, WaveImages::AsBytes(samples));
+    }
+
+    void Pump() { SequencedAction::HandleNextActions(time += 0.01); }
+    // Runs the scheduler every few milliseconds until `done()`; the seconds it took, or -1
+    // after ten seconds.
+    double SecondsUntil(const std::function<bool()>& done)
+    {
+        const auto start = std::chrono::steady_clock::now();
+        for (;;) {
+            Pump();
+            const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            if (done() || elapsed > 10.0) {
+                return done() ? elapsed : -1.0;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+
+    std::ostringstream problems;
+    ScopedInMemoryResources resources;
+    double time = 0.0;
+
+private:
+    std::string previousDriver;
 };
 
-// Stores a level in a sound without playing it: a muted start keeps its level and pan.
+using SoundTest = SoundFixture<true>;
+using SoundActionsTest = SoundFixture<true>;
+using SoundWithoutDeviceTest = SoundFixture<false>;
+
+// The level a muted start stores in a sound, as a buffer volume.
 int VolumeFor(double level, double masterLevel)
 {
     Sound::ChangeMasterLevel(masterLevel);
@@ -19,147 +96,186 @@ int VolumeFor(double level, double masterLevel)
     Sound sound(shortToneID);
     sound.StartPlaying(level, 0.0);
     Sound::SetMuting(false);
+    EXPECT_FALSE(sound.HasAChannel());
     return sound.ConvertedVolume();
 }
 
 } // namespace
 
+// Forty decibels from silence to full; halves round away from zero, louder than full is full,
+// and a master level out of its range is brought back into it.
 TEST_F(SoundTest, ConvertedVolumeIsLinearOverFortyDecibels)
 {
-    EXPECT_EQ(VolumeFor(1.0, 1.0), 0);
-    EXPECT_EQ(VolumeFor(0.5, 1.0), -2000);
-    EXPECT_EQ(VolumeFor(0.0, 1.0), -4000);
-    EXPECT_EQ(VolumeFor(0.75, 0.5), -2500);
-    EXPECT_EQ(VolumeFor(1.0, 0.0), -4000);
-    EXPECT_EQ(VolumeFor(0.3, 0.0), -4000);
-    // Halves round away from zero; louder than full is full; there is no lower limit.
-    EXPECT_EQ(VolumeFor(0.000125, 1.0), -4000);
-    EXPECT_EQ(VolumeFor(1.5, 1.0), 0);
-    EXPECT_EQ(VolumeFor(-1.0, 1.0), -8000);
+    const struct {
+        double level, master;
+        int volume;
+    } rows[] = {{1.0, 1.0, 0}, {0.5, 1.0, -2000}, {0.75, 0.5, -2500}, {0.3, 0.0, -4000}, {0.000125, 1.0, -4000},
+        {1.5, 1.0, 0}, {-1.0, 1.0, -8000}, {0.5, 1e300, -2000}, {0.5, -7.0, -4000}, {1.0, std::nan(""), -4000}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.level << " at master " << row.master);
+        EXPECT_EQ(VolumeFor(row.level, row.master), row.volume);
+    }
 }
 
 TEST_F(SoundTest, MasterLevelSetsTheMixVolumeAndScreenPositionThePan)
 {
-    EXPECT_EQ(Sound::MasterVolumeFor(1.0), 0);
-    EXPECT_EQ(Sound::MasterVolumeFor(0.5), -38);
-    EXPECT_EQ(Sound::MasterVolumeFor(0.0), -75);
-    Sound::ChangeMasterLevel(0.5);
-    EXPECT_EQ(Sound::MasterLevel(), 0.5);
-    EXPECT_EQ(Mix_MasterVolume(-1), SdlMixerSound::MixerGain(-38));
-    Sound::ChangeMasterLevel(1.0);
-    EXPECT_EQ(Mix_MasterVolume(-1), 128);
-
-    // A level edited out of its range in the settings is brought back into it.
-    Sound::ChangeMasterLevel(1e300);
-    EXPECT_EQ(Sound::MasterLevel(), 1.0);
-    EXPECT_EQ(VolumeFor(0.5, 1e300), -2000);
-    Sound::ChangeMasterLevel(-7.0);
-    EXPECT_EQ(Sound::MasterLevel(), 0.0);
-    Sound::ChangeMasterLevel(std::nan(""));
-    EXPECT_EQ(Sound::MasterLevel(), 0.0);
-    EXPECT_EQ(Mix_MasterVolume(-1), SdlMixerSound::MixerGain(-75));
-    Sound::ChangeMasterLevel(1.0);
-
-    // The stereo position spans the screen.
-    EXPECT_EQ(Sound::StereoPositionFor(0.0), 0.0);
-    EXPECT_EQ(Sound::StereoPositionFor(-0.5), -1.0);
-    EXPECT_EQ(Sound::StereoPositionFor(0.5), 1.0);
-    EXPECT_EQ(Sound::StereoPositionFor(-0.2), -0.4);
-    EXPECT_EQ(Sound::StereoPositionFor(3.0), 1.0);
+    for (const auto& [level, volume] : {std::pair{1.0, 0L}, {0.5, -38L}, {0.0, -75L}}) {
+        EXPECT_EQ(Sound::MasterVolumeFor(level), volume);
+        Sound::ChangeMasterLevel(level);
+        EXPECT_EQ(Sound::MasterLevel(), level);
+        EXPECT_EQ(Mix_MasterVolume(-1), SdlMixerSound::MixerGain(volume));
+    }
+    for (const auto& [pan, position] : {std::pair{0.0, 0.0}, {-0.5, -1.0}, {0.5, 1.0}, {-0.2, -0.4}, {3.0, 1.0}}) {
+        EXPECT_EQ(Sound::StereoPositionFor(pan), position) << pan;
+    }
 }
 
 TEST_F(SoundTest, PlaysOnceIsSeenToStopAndStartsAgain)
 {
     Sound sound(shortToneID);
-    EXPECT_FALSE(sound.HasAChannel());
     EXPECT_FALSE(sound.IsPlaying());
+    EXPECT_EQ(Resource::SharedBlockCount(), 1);
     sound.StartPlaying(1.0, -0.3);
     EXPECT_TRUE(sound.HasAChannel());
+    // The wave is decoded into the channel's buffer, and the block is let go.
+    EXPECT_EQ(Resource::SharedBlockCount(), 0);
+    EXPECT_EQ(resources.Library().ReleaseCount(), 1);
     EXPECT_TRUE(sound.IsPlaying());
     EXPECT_EQ(Mix_Playing(-1), 1);
-    const auto start = std::chrono::steady_clock::now();
-    while (sound.IsPlaying() && std::chrono::steady_clock::now() - start < std::chrono::seconds(10)) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    EXPECT_FALSE(sound.IsPlaying());
-    EXPECT_GT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 0.2);
-    // The channel stays open and plays again.
+    EXPECT_GT(SecondsUntil([&] { return !sound.IsPlaying(); }), 0.2);
+    // The channel stays open: it plays again, and stopped it is silent until started again.
     EXPECT_TRUE(sound.HasAChannel());
     sound.StartPlaying(1.0, 0.0);
     EXPECT_TRUE(sound.IsPlaying());
-    // Stopped, it is silent and starts again.
     sound.StopPlaying();
     EXPECT_FALSE(sound.IsPlaying());
     EXPECT_EQ(Mix_Playing(-1) - Mix_Paused(-1), 0);
     sound.StartPlaying(1.0, 0.0);
     EXPECT_TRUE(sound.IsPlaying());
-}
-
-TEST_F(SoundTest, ClosingTheChannelIsFinal)
-{
-    Sound sound(shortToneID);
-    sound.StartPlaying(1.0, 0.0);
-    ASSERT_TRUE(sound.IsPlaying());
-    sound.CloseChannel();
-    EXPECT_FALSE(sound.HasAChannel());
-    EXPECT_FALSE(sound.IsPlaying());
-    EXPECT_EQ(Mix_Playing(-1), 0);
-
-    sound.StartPlaying(1.0, 0.0);
-    EXPECT_FALSE(sound.HasAChannel());
-    EXPECT_FALSE(sound.IsPlaying());
-    Sound::SetMuting(true);
-    Sound::SetMuting(false);
-    sound.OpenChannel(0);
-    sound.StartPlaying(1.0, 0.0);
-    EXPECT_FALSE(sound.IsPlaying());
-    EXPECT_EQ(Mix_Playing(-1), 0);
-}
-
-TEST_F(SoundTest, MutedStartsPlayNothingButKeepTheirLevel)
-{
-    Sound::SetMuting(true);
-    EXPECT_TRUE(Sound::IsMuted());
-    Sound sound(shortToneID);
-    sound.StartPlaying(0.5, 0.2);
-    EXPECT_FALSE(sound.HasAChannel());
-    EXPECT_FALSE(sound.IsPlaying());
-    EXPECT_EQ(sound.ConvertedVolume(), -2000);
-    EXPECT_EQ(Mix_Playing(-1), 0);
-
-    // Muting later does not silence a sound that already plays.
-    Sound::SetMuting(false);
-    sound.StartPlaying(1.0, 0.0);
+    // Muting later does not silence it.
     Sound::SetMuting(true);
     EXPECT_TRUE(sound.IsPlaying());
 }
 
-TEST_F(SoundTest, MissingAndBrokenSoundsAreSilent)
+// A closed channel, a missing sound and a broken wave stay silent for good; the last two are reported.
+TEST_F(SoundTest, ClosedMissingAndBrokenSoundsStaySilent)
 {
-    std::ostringstream problems;
-    ResourceProblems::SetOutput(&problems);
-    for (short id : {missingID, brokenWaveID}) {
-        Sound sound(id);
-        sound.StartPlaying(1.0, 0.0);
-        EXPECT_FALSE(sound.HasAChannel());
-        EXPECT_FALSE(sound.IsPlaying());
-        EXPECT_TRUE(ResourceProblems::HasBeenReported(ResourceType::sound, id));
+    Sound closed(shortToneID);
+    closed.StartPlaying(1.0, 0.0);
+    ASSERT_TRUE(closed.IsPlaying());
+    closed.CloseChannel();
+    EXPECT_FALSE(closed.IsPlaying());
+    EXPECT_EQ(Mix_Playing(-1), 0);
+    Sound missing(missingID);
+    Sound broken(brokenWaveID);
+    for (Sound* sound : {&closed, &missing, &broken}) {
+        sound->OpenChannel(0);
+        sound->StartPlaying(1.0, 0.0);
+        EXPECT_FALSE(sound->HasAChannel());
+        EXPECT_FALSE(sound->IsPlaying());
     }
-    ResourceProblems::SetOutput(nullptr);
+    EXPECT_EQ(Mix_Playing(-1), 0);
+    EXPECT_TRUE(ResourceProblems::HasBeenReported(ResourceType::sound, missingID));
+    EXPECT_TRUE(ResourceProblems::HasBeenReported(ResourceType::sound, brokenWaveID));
+    EXPECT_FALSE(ResourceProblems::HasBeenReported(ResourceType::sound, shortToneID));
+}
+
+TEST_F(SoundActionsTest, MutedMissingAndBrokenSoundsDoNotHoldTheSequence)
+{
+    for (const short id : {shortToneID, missingID, brokenWaveID}) {
+        Sound::SetMuting(id == shortToneID);
+        bool reached = false;
+        SequencedAction::StartNewSequence();
+        new Sound::PlaySynchronouslyAction(id, 0, 1.0, 0.0);
+        new MarkerAction(reached);
+        Pump();
+        EXPECT_TRUE(reached) << id;
+    }
     EXPECT_EQ(Mix_Playing(-1), 0);
 }
 
-TEST_F(SoundTest, TheResourceIsLetGoOnceAChannelWasTried)
+TEST_F(SoundActionsTest, AsynchronousPlaysDoNotWaitAndPlayIndependentCopies)
 {
-    {
-        Sound sound(shortToneID);
-        EXPECT_EQ(Resource::SharedBlockCount(), 1);
-        sound.OpenChannel(0);
-        EXPECT_TRUE(sound.HasAChannel());
-        EXPECT_EQ(Resource::SharedBlockCount(), 0);
-        // A second open changes nothing.
-        sound.OpenChannel(0);
-        EXPECT_TRUE(sound.HasAChannel());
+    bool reached = false;
+    SequencedAction::StartNewSequence();
+    new Sound::PlayAsynchronouslyAction(longToneID, 0, 1.0, 0.0);
+    new Sound::PlayAsynchronouslyAction(longToneID, 0, 1.0, 0.0);
+    new MarkerAction(reached);
+    Pump();
+    EXPECT_TRUE(reached);
+    EXPECT_EQ(Mix_Playing(-1), 2);
+}
+
+// The sound plays in a sequence of its own, which holds the actions queued behind it until it ends.
+TEST_F(SoundActionsTest, PlayAsynchronouslyQueuesLaterActionsBehindTheSound)
+{
+    SequencedAction::StartNewSequence();
+    auto* oldSequence = SequencedAction::CurrentSequence();
+    Sound::PlayAsynchronously(shortToneID, 0, 1.0, 0.0);
+    EXPECT_NE(SequencedAction::CurrentSequence(), oldSequence);
+    bool afterSound = false;
+    new MarkerAction(afterSound);
+    Pump();
+    EXPECT_FALSE(afterSound);
+    EXPECT_EQ(Mix_Playing(-1), 1);
+    EXPECT_GT(SecondsUntil([&] { return afterSound; }), 0.2);
+    EXPECT_EQ(Mix_Playing(-1), 0);
+}
+
+// Removing every action, or deleting the action from another sequence, silences its sound.
+TEST_F(SoundActionsTest, RemovingOrDeletingTheActionSilencesAWaitingSound)
+{
+    for (const bool removeAll : {true, false}) {
+        SequencedAction::StartNewSequence();
+        auto* playing = new Sound::PlaySynchronouslyAction(longToneID, 0, 1.0, 0.0);
+        Pump();
+        ASSERT_EQ(Mix_Playing(-1), 1);
+        if (removeAll) {
+            SequencedAction::RemoveAllActions();
+        } else {
+            SequencedAction::StartNewSequence();
+            new DeletionAction(playing);
+            Pump();
+        }
+        EXPECT_EQ(Mix_Playing(-1), 0) << removeAll;
     }
-    EXPECT_EQ(resources.Library().ReleaseCount(), 1);
+}
+
+TEST_F(SoundActionsTest, LoopedStartFinishesAtOnceAndTheOwnerStopsTheLoop)
+{
+    auto* music = new Sound(shortToneID);
+    bool reached = false;
+    SequencedAction::StartNewSequence();
+    new Sound::StartPlayingLoopedAction(music, 1.0, 0.0);
+    new MarkerAction(reached);
+    Pump();
+    EXPECT_TRUE(reached);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_TRUE(music->IsPlaying()); // past the tone's end
+    delete music;
+    EXPECT_EQ(Mix_Playing(-1), 0);
+}
+
+// Nothing opens or plays, every waiting action ends at once, and the master level is kept.
+TEST_F(SoundWithoutDeviceTest, NothingPlaysAndNoActionWaits)
+{
+    Sound sound(shortToneID);
+    sound.StartPlayingLooped(1.0, 0.0);
+    EXPECT_FALSE(sound.HasAChannel());
+    EXPECT_FALSE(sound.IsPlaying());
+    sound.StopPlaying();
+    Sound::ChangeMasterLevel(0.25);
+    EXPECT_EQ(Sound::MasterLevel(), 0.25);
+
+    bool reached = false;
+    bool afterAsynchronous = false;
+    SequencedAction::StartNewSequence();
+    new Sound::PlaySynchronouslyAction(longToneID, 0, 1.0, 0.0);
+    new Sound::PlayAsynchronouslyAction(longToneID, 0, 1.0, 0.0);
+    new MarkerAction(reached);
+    Sound::PlayAsynchronously(longToneID, 0, 1.0, 0.0);
+    new MarkerAction(afterAsynchronous);
+    Pump();
+    EXPECT_TRUE(reached && afterAsynchronous);
+    EXPECT_EQ(SequencedAction::CurrentSequence(), nullptr); // every sequence ran dry
 }

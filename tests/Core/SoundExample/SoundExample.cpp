@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdio>
 #include <thread>
+#include <tuple>
 
 int main()
 {
@@ -20,28 +21,17 @@ int main()
         return 0;
     }
     std::printf("Sound device open: 22 050 Hz, 16-bit, stereo.\n");
-
-    constexpr short pcmToneID = 1;
-    constexpr short adpcmToneID = 2;
     ScopedInMemoryResources resources;
     const auto tone = WaveImages::ToneSamples16Bit(22050 * 6 / 10, 440.0 / 22050.0, 12000);
-    resources.Add(ResourceType::sound, pcmToneID, WaveImages::PcmWave(1, 22050, 16, WaveImages::AsBytes(tone)));
-    resources.Add(ResourceType::sound, adpcmToneID, WaveImages::ImaAdpcmWave(22050, tone, 512));
-
-    struct Step {
-        const char* what;
-        short id;
-        double level;
-        double position;
-    };
-    const Step steps[] = {{"Left edge of the screen", pcmToneID, 1.0, -0.5}, {"Centre", pcmToneID, 1.0, 0.0},
-                          {"Right edge of the screen", pcmToneID, 1.0, 0.5},
-                          {"IMA ADPCM, centre, level 0.5 (-20 dB)", adpcmToneID, 0.5, 0.0}};
-    for (const Step& step : steps) {
-        std::printf("%s\n", step.what);
+    resources.Add(ResourceType::sound, 1, WaveImages::PcmWave(1, 22050, 16, WaveImages::AsBytes(tone)));
+    resources.Add(ResourceType::sound, 2, WaveImages::ImaAdpcmWave(22050, tone, 512));
+    const std::tuple<const char*, short, double, double> steps[] = {{"Left edge of the screen", 1, 1.0, -0.5},
+        {"Centre", 1, 1.0, 0.0}, {"Right edge of the screen", 1, 1.0, 0.5}, {"IMA ADPCM, centre, level 0.5 (-20 dB)", 2, 0.5, 0.0}};
+    for (const auto& [what, id, level, position] : steps) {
+        std::printf("%s\n", what);
         std::fflush(stdout);
-        Sound sound(step.id);
-        sound.StartPlaying(step.level, step.position);
+        Sound sound(id);
+        sound.StartPlaying(level, position);
         while (sound.IsPlaying()) {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }

@@ -8,18 +8,27 @@
 
 namespace {
 
+using Bytes = std::vector<std::uint8_t>;
 using Paths = std::vector<std::filesystem::path>;
 
 TEST(SearchPathTest, ExecutableFolderThenInstalledShareThenEachAbsoluteXdgDataFolder)
 {
-    EXPECT_EQ(ResourceLibraries::SearchPathFor("/opt/mm/bin", "/data/one:/data/two/"),
-        (Paths{"/opt/mm/bin", "/opt/mm/share/marrowmere", "/data/one/marrowmere", "/data/two/marrowmere"}));
     const Paths defaults{"/usr/bin", "/usr/share/marrowmere", "/usr/local/share/marrowmere", "/usr/share/marrowmere"};
-    EXPECT_EQ(ResourceLibraries::SearchPathFor("/usr/bin", nullptr), defaults);
-    EXPECT_EQ(ResourceLibraries::SearchPathFor("/usr/bin", ""), defaults);
-    EXPECT_EQ(ResourceLibraries::SearchPathFor("/usr/bin", "relative/share::/abs"),
-        (Paths{"/usr/bin", "/usr/share/marrowmere", "/abs/marrowmere"}));
-    EXPECT_EQ(ResourceLibraries::SearchPathFor("", "/abs"), (Paths{"/abs/marrowmere"}));
+    const struct {
+        const char* executableFolder;
+        const char* xdgDataDirs;
+        Paths searchPath;
+    } rows[] = {
+        {"/opt/mm/bin", "/data/one:/data/two/", {"/opt/mm/bin", "/opt/mm/share/marrowmere", "/data/one/marrowmere", "/data/two/marrowmere"}},
+        {"/usr/bin", nullptr, defaults},
+        {"/usr/bin", "", defaults},
+        {"/usr/bin", "relative/share::/abs", {"/usr/bin", "/usr/share/marrowmere", "/abs/marrowmere"}},
+        {"", "/abs", {"/abs/marrowmere"}},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(ResourceLibraries::SearchPathFor(row.executableFolder, row.xdgDataDirs), row.searchPath)
+            << row.executableFolder << " " << (row.xdgDataDirs != nullptr ? row.xdgDataDirs : "(unset)");
+    }
     EXPECT_TRUE(std::filesystem::exists(ResourceLibraries::StandardSearchPath().at(0) / "core_zip_resource_tests"));
 }
 
@@ -34,28 +43,46 @@ protected:
         return path;
     }
 
-    void WriteGameLibraries(const std::filesystem::path& folder, const std::string& skipped = "")
-    {
-        for (const char* name : ResourceLibraries::gameLibraryNames) {
-            if (name != skipped) {
-                ASSERT_TRUE(WriteZipArchive(folder / (std::string(name) + ".zip"), {{"TEST/1", {1}}}));
-            }
-        }
-    }
-
     TemporaryFolder root;
 };
 
+using ZipLibraryTest = ResourceLibrariesTest;
+
+// Entries are read whole and found by name without regard to case; an id is matched by value.
+TEST_F(ZipLibraryTest, EntriesAreReadWholeAndFoundByNameWithoutRegardToCase)
+{
+    Bytes large(200000);
+    for (std::size_t index = 0; index < large.size(); ++index) {
+        large[index] = static_cast<std::uint8_t>(index * 31 + index / 7);
+    }
+    const auto path = Folder("library") / "mm_grf1.zip";
+    ASSERT_TRUE(WriteZipArchive(path, {{"GRF1/1001", {1, 2, 3}}, {"SND/1021", large}, {"BITMAP/Logo_Marrowmere", {7}},
+                                          {"empty/", {}}, {"GRF1/01003", {8}}, {"GRF1/-7", {2}}}));
+    LibraryLoadResult result;
+    const auto library = ZipLibrary::Open(path, result);
+    ASSERT_NE(library, nullptr);
+    EXPECT_TRUE(result.loaded);
+    EXPECT_EQ(library->EntryCount(), 5); // folders carry no blocks
+    const std::pair<const char*, Bytes> found[] = {
+        {"GRF1/1001", {1, 2, 3}}, {"snd/1021", large}, {"BITMAP/LOGO_MARROWMERE", {7}}, {"GRF1/+1003", {8}}, {"GRF1/-7", {2}}};
+    for (const auto& [name, bytes] : found) {
+        ASSERT_NE(library->Find(name), nullptr) << name;
+        EXPECT_EQ(*library->Find(name), bytes) << name;
+    }
+    EXPECT_EQ(library->Find("GRF1/1002"), nullptr);
+    EXPECT_EQ(library->Find("SPAN/1001"), nullptr);
+    EXPECT_EQ(ZipLibrary::EntryKey("bitmap/0x10"), "BITMAP/0X10");
+}
+
+// The first folder that holds a library's file decides: a broken file there is a failure even
+// when a later folder holds a good one.
 TEST_F(ResourceLibrariesTest, TheFirstFolderHoldingALibraryIsTheOneRead)
 {
     const auto first = Folder("first");
     const auto second = Folder("second");
     ASSERT_TRUE(WriteZipArchive(second / "mm_grf1.zip", {{"GRF1/1", {2}}}));
     ASSERT_TRUE(WriteZipArchive(first / "mm_grf1.zip", {{"GRF1/1", {1}}}));
-
-    const LibraryLoadResult result = ResourceLibraries::Load("mm_grf1", {first, second});
-    EXPECT_TRUE(result.loaded);
-    ASSERT_NE(ResourceLibraries::Find("mm_grf1", "GRF1/1"), nullptr);
+    EXPECT_TRUE(ResourceLibraries::Load("mm_grf1", {first, second}).loaded);
     EXPECT_EQ(ResourceLibraries::Find("mm_grf1", "GRF1/1")->at(0), 1);
     EXPECT_EQ(ResourceLibraries::Find("mm_spqa", "GRF1/1"), nullptr);
 
@@ -63,46 +90,74 @@ TEST_F(ResourceLibrariesTest, TheFirstFolderHoldingALibraryIsTheOneRead)
     EXPECT_FALSE(ResourceLibraries::IsLoaded("mm_grf1"));
     EXPECT_TRUE(ResourceLibraries::Load("mm_grf1", {Folder("empty"), second}).loaded);
     EXPECT_EQ(ResourceLibraries::Find("mm_grf1", "GRF1/1")->at(0), 2);
-}
 
-TEST_F(ResourceLibrariesTest, ABrokenFileIsAFailureEvenWhenALaterFolderHoldsAGoodOne)
-{
-    const auto first = Folder("first");
-    const auto second = Folder("second");
     ASSERT_TRUE(WriteFileBytes(first / "mm_vid.zip", {'n', 'o', 'p', 'e'}));
     ASSERT_TRUE(WriteZipArchive(second / "mm_vid.zip", {{"CLUT/1000", {1}}}));
-
     const LibraryLoadResult result = ResourceLibraries::Load("mm_vid", {first, second});
     EXPECT_FALSE(result.loaded);
     EXPECT_EQ(result.fileName, "mm_vid.zip");
     EXPECT_FALSE(ResourceLibraries::IsLoaded("mm_vid"));
 }
 
-TEST_F(ResourceLibrariesTest, AMissingLibraryGivesTheMissingLibraryMessage)
+// Files that are no archives, cut-short or damaged archives and a missing file fail cleanly,
+// with the reason and the system's error number.
+TEST_F(ResourceLibrariesTest, BrokenOrMissingLibrariesFailCleanly)
 {
-    const LibraryLoadResult result = ResourceLibraries::Load("mm_res", {Folder("nothing")});
-    EXPECT_FALSE(result.loaded);
-    EXPECT_EQ(result.errorNumber, ENOENT);
-    EXPECT_EQ(result.MissingLibraryMessage(),
+    Bytes payload(5000);
+    for (std::size_t index = 0; index < payload.size(); ++index) {
+        payload[index] = static_cast<std::uint8_t>((index * 7919) >> 3);
+    }
+    const auto folder = Folder("broken");
+    ASSERT_TRUE(WriteZipArchive(folder / "good.zip", {{"GRF1/1", payload}, {"GRF1/2", payload}}));
+    std::ifstream file(folder / "good.zip", std::ios::binary);
+    const Bytes good{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    Bytes damaged = good;
+    for (std::size_t index = 60; index < 400; ++index) {
+        damaged[index] ^= 0x5A; // inside the first entry's compressed data
+    }
+    const std::pair<Bytes, int> files[] = {
+        {{}, EINVAL},
+        {{'p', 'l', 'a', 'i', 'n', ' ', 't', 'e', 'x', 't'}, EINVAL},
+        {{'P', 'K', 3, 4, 0, 0, 0, 0}, EINVAL},
+        {Bytes(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(good.size() / 2)), EINVAL},
+        {damaged, EINVAL},
+    };
+    for (std::size_t index = 0; index < std::size(files); ++index) {
+        ASSERT_TRUE(WriteFileBytes(folder / "mm_res.zip", files[index].first));
+        const LibraryLoadResult result = ResourceLibraries::Load("mm_res", {folder});
+        EXPECT_FALSE(result.loaded) << "file " << index;
+        EXPECT_EQ(result.errorNumber, files[index].second) << "file " << index;
+        EXPECT_FALSE(result.problem.empty()) << "file " << index;
+        EXPECT_FALSE(ResourceLibraries::IsLoaded("mm_res")) << "file " << index;
+    }
+
+    LibraryLoadResult absent;
+    EXPECT_EQ(ZipLibrary::Open(folder / "absent.zip", absent), nullptr);
+    EXPECT_EQ(absent.errorNumber, ENOENT);
+    const LibraryLoadResult missing = ResourceLibraries::Load("mm_res", {Folder("nothing")});
+    EXPECT_FALSE(missing.loaded);
+    EXPECT_EQ(missing.errorNumber, ENOENT);
+    EXPECT_EQ(missing.MissingLibraryMessage(),
         " Marrowmere can't find the required file MM_RES.ZIP and is terminating this application!");
 }
 
 TEST_F(ResourceLibrariesTest, GameLibrariesLoadInOrderAndAFailureUnloadsTheEarlierOnes)
 {
-    const auto incomplete = Folder("incomplete");
-    WriteGameLibraries(incomplete, "mm_snd");
-    const LibraryLoadResult failure = ResourceLibraries::LoadGameLibraries({incomplete});
+    const auto folder = Folder("libraries");
+    for (const char* name : ResourceLibraries::gameLibraryNames) {
+        if (name != std::string("mm_snd")) {
+            ASSERT_TRUE(WriteZipArchive(folder / (std::string(name) + ".zip"), {{"TEST/1", {1}}}));
+        }
+    }
+    const LibraryLoadResult failure = ResourceLibraries::LoadGameLibraries({folder});
     EXPECT_FALSE(failure.loaded);
     EXPECT_EQ(failure.libraryName, "mm_snd");
-    EXPECT_EQ(failure.MissingLibraryMessage(),
-        " Marrowmere can't find the required file MM_SND.ZIP and is terminating this application!");
     for (const char* name : ResourceLibraries::gameLibraryNames) {
         EXPECT_FALSE(ResourceLibraries::IsLoaded(name)) << name;
     }
 
-    const auto complete = Folder("complete");
-    WriteGameLibraries(complete);
-    EXPECT_TRUE(ResourceLibraries::LoadGameLibraries({complete}).loaded);
+    ASSERT_TRUE(WriteZipArchive(folder / "mm_snd.zip", {{"TEST/1", {1}}}));
+    EXPECT_TRUE(ResourceLibraries::LoadGameLibraries({folder}).loaded);
     for (const char* name : ResourceLibraries::gameLibraryNames) {
         EXPECT_TRUE(ResourceLibraries::IsLoaded(name)) << name;
     }

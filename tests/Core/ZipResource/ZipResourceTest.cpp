@@ -2,14 +2,12 @@
 
 #include <sstream>
 
-#include "Core/Resource/AnimationBlock.h"
 #include "Core/Resource/Resource.h"
 #include "Core/Resource/ResourceProblems.h"
 #include "Core/ZipResource/ResourceLibraries.h"
 #include "Core/ZipResource/ZipResource.h"
 #include "Marrowmere/LibraryPool/LibraryPool.h"
 #include "Marrowmere/LibraryPool/LibraryPoolDirectory.h"
-#include "tests/Support/ResourceFixtures/BlockBytes.h"
 #include "tests/Support/ResourceFixtures/ZipArchiveWriter.h"
 
 namespace {
@@ -23,7 +21,7 @@ protected:
         ResourceProblems::SetOutput(&problems);
         Write("mm_res", {{"BITMAP/161", {0x61}}, {"GRF1/1", {0xEE}}});
         Write("mm_grf1", {{"GRF1/1", {0x11, 0x12}}, {"GRF1/2", {0x21}}, {"SPAN/1", {0xEE}}});
-        Write("mm_spqa", {{"SPAN/1", AnimationBlockBytes("8", {{1, 3, 4}})}, {"QANA/1", {0x51}}, {"GRF1/3", {0xEE}}});
+        Write("mm_spqa", {{"SPAN/1", {'8'}}, {"QANA/1", {0x51}}, {"GRF1/3", {0xEE}}});
         Write("mm_snd", {{"SND/1021", {'R', 'I', 'F', 'F'}}});
         Write("mm_vid", {{"CLUT/1000", {0xC1}}, {"DSC1/1000", {0xD1}}});
         Write("extra_a", {{"TEXT/5", {0xA5}}});
@@ -62,37 +60,28 @@ protected:
     ZipResource* backEnd = nullptr;
 };
 
-TEST_F(ZipResourceTest, EachGameTypeIsFoundInItsOwnLibraryOnly)
+// A game type is looked up in its own library only (upper-cased, without a trailing blank);
+// other types in the pooled libraries in their order, and never in the shell's mm_res.
+TEST_F(ZipResourceTest, EachGameTypeIsFoundInItsOwnLibraryAndOtherTypesInThePool)
 {
-    EXPECT_EQ(FirstByte(ResourceType::graphic, 1), 0x11);
-    EXPECT_EQ(FirstByte(ResourceType::animation, 1), '8');
-    EXPECT_EQ(FirstByte(ResourceType::idleEvents, 1), 0x51);
-    EXPECT_EQ(FirstByte(ResourceType::colorLookupTable, 1000), 0xC1);
-    EXPECT_EQ(FirstByte(ResourceType::screenDescription, 1000), 0xD1);
-    EXPECT_EQ(FirstByte(ResourceType::graphic, 3), -1); // only mm_spqa holds it
-    // Type codes are looked up upper-cased and without their trailing blank.
-    EXPECT_EQ(FirstByte(ResourceType::sound, 1021), 'R');
-    EXPECT_EQ(FirstByte(FourCharacterCode("grf1"), 2), 0x21);
-}
-
-TEST_F(ZipResourceTest, OtherTypesSearchThePooledLibrariesInOrder)
-{
-    EXPECT_EQ(FirstByte(FourCharacterCode("TEXT"), 5), -1); // the pool starts empty
+    const auto text = FourCharacterCode("TEXT");
+    EXPECT_EQ(FirstByte(text, 5), -1); // the pool starts empty
     LibraryPool::AddLibrary("extra_a");
     LibraryPool::AddLibrary("extra_b");
-    EXPECT_EQ(FirstByte(FourCharacterCode("TEXT"), 5), 0xA5);
-    EXPECT_EQ(FirstByte(FourCharacterCode("text"), 6), 0xB6);
-    EXPECT_EQ(FirstByte(FourCharacterCode("BITM"), 161), -1); // mm_res is the shell's, not searched
+    const std::tuple<std::uint32_t, ResourceID, int> blocks[] = {{ResourceType::graphic, 1, 0x11},
+        {ResourceType::animation, 1, '8'}, {ResourceType::idleEvents, 1, 0x51}, {ResourceType::colorLookupTable, 1000, 0xC1},
+        {ResourceType::screenDescription, 1000, 0xD1}, {ResourceType::sound, 1021, 'R'}, {FourCharacterCode("grf1"), 2, 0x21},
+        {ResourceType::graphic, 3, -1}, {text, 5, 0xA5}, {FourCharacterCode("text"), 6, 0xB6}, {FourCharacterCode("BITM"), 161, -1}};
+    for (const auto& [type, id, firstByte] : blocks) {
+        EXPECT_EQ(FirstByte(type, id), firstByte) << ResourceType::TypeString(type) << " " << id;
+    }
 }
 
 TEST_F(ZipResourceTest, HandlesPointIntoTheLibraryAndSizesComeFromTheBlock)
 {
-    Resource first(ResourceType::graphic, 1);
-    Resource second(ResourceType::graphic, 1);
-    EXPECT_EQ(*first, *second);
-    EXPECT_EQ(*first, ResourceLibraries::Find("mm_grf1", "GRF1/1")->data());
-    EXPECT_EQ(first.Size(), 2);
-    EXPECT_EQ(first.GetInteger16Bit(), 0x1112);
+    Resource block(ResourceType::graphic, 1);
+    EXPECT_EQ(*block, ResourceLibraries::Find("mm_grf1", "GRF1/1")->data());
+    EXPECT_EQ(block.Size(), 2);
     EXPECT_EQ(backEnd->GetPlatformSpecificResourceSize(ResourceType::graphic, 999, nullptr), 0);
     // Reacquiring a block keeps one size record.
     for (int round = 0; round < 3; ++round) {
