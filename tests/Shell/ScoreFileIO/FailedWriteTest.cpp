@@ -1,9 +1,9 @@
 #include "ScoreFileTestSupport.h"
+#include "tests/Support/Common/FileAccessOfNobody.h"
 
 #include <csignal>
 #include <functional>
 
-#include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -51,17 +51,9 @@ TEST_F(FailedWrite, AFailedWriteLeavesTheOldFileAndTheTable)
              return WriteWithLimit(RLIMIT_NOFILE, static_cast<rlim_t>(lowestFree));
          }},
         {"a folder without write permission", [this] {
-             // The superuser may write into any folder, so it writes as nobody (for file access
-             // only) while the folder is shut.
-             const bool isSuperuser = ::geteuid() == 0;
-             std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-             if (isSuperuser) {
-                 ::setfsuid(65534);
-             }
-             const bool isWritten = CScoreFileIO::Write();
-             if (isSuperuser) {
-                 ::setfsuid(0);
-             }
+             using std::filesystem::perms;
+             std::filesystem::permissions(folder.Path(), perms::owner_read | perms::owner_exec | perms::others_read | perms::others_exec);
+             const bool isWritten = WithFileAccessOfNobody(CScoreFileIO::Write);
              std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_all);
              return isWritten;
          }},
