@@ -93,6 +93,7 @@ TEST_F(DispatchUserInput, CharactersGoToTheSecretWordsDesktopKeysDoNotPause)
     PushKey(SDL_SCANCODE_PRINTSCREEN);
     PushKey(SDL_SCANCODE_PRINTSCREEN, SDL_KEYUP);
     Pump();
+    EXPECT_EQ(shell.captures, 1);
     GameState::SetState(GameState::endingGame);
     PushKey(SDL_SCANCODE_PRINTSCREEN, SDL_KEYUP);
     Pump();

@@ -6,34 +6,19 @@
 #include "tests/Support/TurnDriver/TurnDriver.h"
 #include "tools/GameDriver/GameDriver.h"
 
-#include <cstring>
 #include <random>
-#include <tuple>
+#include <string>
 #include <vector>
 
 namespace {
 
-// What a turn leaves behind that the model alone can tell.
-struct Snapshot {
-    std::string lots;
-    int score;
-    Scoring::StatisticsType statistics;
-    int picks;
-
-    static Snapshot Now()
-    {
-        return {GameDriver::DescribeLots(), Scoring::Score(), Scoring::Statistics(), ItemQueue::PickCount()};
-    }
-    bool operator==(const Snapshot& other) const
-    {
-        return std::tie(lots, score, picks) == std::tie(other.lots, other.score, other.picks) &&
-               std::memcmp(&statistics, &other.statistics, sizeof statistics) == 0;
-    }
-    friend std::ostream& operator<<(std::ostream& out, const Snapshot& s)
-    {
-        return out << "score " << s.score << " picks " << s.picks << " | " << s.lots;
-    }
-};
+// What a turn leaves behind that the model alone can tell (the statistics are the agreement
+// test's business).
+std::string Snapshot()
+{
+    return GameDriver::DescribeLots() + " score " + std::to_string(Scoring::Score()) + " picks " +
+           std::to_string(ItemQueue::PickCount());
+}
 
 // Random items on random lots, mostly animals as the game offers them, now and then through a
 // pick; a lot that cannot take its item refuses it.
@@ -54,7 +39,7 @@ TEST_F(SeededGames, ClicksAtLotCentresPlayWholeGamesAsTheModelDoes)
         GameState::SetState(GameState::startingNewGame);
         std::mt19937 random(seed);
         std::vector<GameDriver::Move> accepted;
-        std::vector<Snapshot> snapshots;   // at the start and after each accepted move
+        std::vector<std::string> snapshots;   // at the start and after each accepted move
         GameDriver::Move pending;
         int refusals = 0;
         bool sawGameOver = false;
@@ -68,15 +53,15 @@ TEST_F(SeededGames, ClicksAtLotCentresPlayWholeGamesAsTheModelDoes)
             [&](GameDriver::Event event) {
                 switch (event) {
                 case GameDriver::Event::start:
-                    snapshots.push_back(Snapshot::Now());
+                    snapshots.push_back(Snapshot());
                     break;
                 case GameDriver::Event::refused:
                     ++refusals;
-                    EXPECT_EQ(Snapshot::Now(), snapshots.back()) << "a refused move changes nothing";
+                    EXPECT_EQ(Snapshot(), snapshots.back()) << "a refused move changes nothing";
                     break;
                 case GameDriver::Event::moved:
                     accepted.push_back(pending);
-                    snapshots.push_back(Snapshot::Now());
+                    snapshots.push_back(Snapshot());
                     break;
                 case GameDriver::Event::gameOver:
                     sawGameOver = true;
@@ -99,14 +84,14 @@ TEST_F(SeededGames, ClicksAtLotCentresPlayWholeGamesAsTheModelDoes)
 
         // The same moves on the model alone, from the same opening position.
         TurnDriver::NewGame();
-        ASSERT_EQ(GameDriver::DescribeLots(), snapshots.at(0).lots) << "the same opening position";
+        ASSERT_EQ(Snapshot(), snapshots.at(0)) << "the same opening position";
         for (std::size_t index = 0; index < accepted.size(); ++index) {
             const GameDriver::Move& move = accepted[index];
             if (move.throughPick) { ASSERT_TRUE(TurnDriver::UsePick(move.item, move.animal, move.direction)); }
             ASSERT_TRUE((move.throughPick ? TurnDriver::PlayMove(move.row, move.column)
                                           : TurnDriver::PlayItem(move.item, move.animal, move.direction, move.row,
                                                                  move.column)).wasPlayed);
-            ASSERT_EQ(Snapshot::Now(), snapshots[index + 1]) << "after move " << index;
+            ASSERT_EQ(Snapshot(), snapshots[index + 1]) << "after move " << index;
         }
         EXPECT_TRUE(TurnDriver::HasGameEnded());
     }

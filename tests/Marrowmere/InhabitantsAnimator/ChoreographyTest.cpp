@@ -4,11 +4,13 @@
 #include "Core/HotSpots/HotSpot.h"
 #include "Core/Sprites/Graphic8BitGroupSprite.h"
 #include "Marrowmere/IDs/AnimationIDs.h"
+#include "Marrowmere/IDs/GraphicIDs.h"
 #include "Marrowmere/IDs/SoundIDs.h"
 #include "Marrowmere/ItemQueueAnimator/ItemQueueAnimator.h"
 #include "Marrowmere/LandLotHotSpot/LandLotHotSpot.h"
 #include "Marrowmere/Locations/Locations.h"
 #include "Marrowmere/PickDialogBox/PickButtonHotSpot.h"
+#include "Marrowmere/QuiescentAnimationAction/QuiescentAnimationAction.h"
 #include "Marrowmere/Scoring/Scoring.h"
 #include "Marrowmere/Timers/TimerHotSpots.h"
 #include "tests/Marrowmere/InhabitantsAnimator/AnimatedBoard.h"
@@ -156,6 +158,11 @@ TEST_F(Choreography, CountdownsThatRunOutPlayTheirCuesTogether)
         Inhabitants::DecrementFloodTimeRemaining(4, 0);
         Inhabitants::DecrementFloodTimeRemaining(4, 4);
     }
+    // A flooded swimmer and a flooded tree each rest as their own picture.
+    EXPECT_EQ(InhabitantsAnimator::VisualElementOf(0, 4).quiescentAnimationAction->StillPictureID(),
+              GraphicIDs::FloodedSwimmer(up));
+    EXPECT_EQ(InhabitantsAnimator::VisualElementOf(4, 0).quiescentAnimationAction->StillPictureID(),
+              GraphicIDs::FloodedTree());
     board.SetItem(ItemQueue::animal, flyer, up);
     const auto [sounds, animations] = PlayTurn(2, 2);
 

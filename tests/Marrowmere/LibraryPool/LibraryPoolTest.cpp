@@ -27,25 +27,19 @@ TEST(LibraryPoolTest, FixedTableNamesTheLibraryOfEachGameTypeAndOfNoOtherText)
 
 TEST(LibraryPoolTest, FurtherLibrariesKeepTheirOrderAndInitializeEmptiesThem)
 {
-    LibraryPool::Initialize();
-    EXPECT_EQ(LibraryPool::GetSize(), 0);
-    EXPECT_EQ(LibraryPool::GetElement(0), nullptr);
-
-    LibraryPool::AddLibrary("extra_a");
-    LibraryPool::AddLibrary("extra_b");
-    LibraryPool::AddLibrary("extra_c");
-    EXPECT_EQ(LibraryPool::GetSize(), 3);
-    EXPECT_EQ(NameOrNone(LibraryPool::GetElement(0)) + NameOrNone(LibraryPool::GetElement(1)) +
-                  NameOrNone(LibraryPool::GetElement(2)),
-              "extra_aextra_bextra_c");
-    EXPECT_EQ(LibraryPool::GetElement(3), nullptr);
-    EXPECT_EQ(LibraryPool::GetElement(-1), nullptr);
-
-    LibraryPool::Initialize();
-    EXPECT_EQ(LibraryPool::GetSize(), 0);
-    EXPECT_EQ(LibraryPool::GetElement(0), nullptr);
-    LibraryPool::AddLibrary("again");
-    EXPECT_EQ(NameOrNone(LibraryPool::GetElement(0)), "again");
+    // The second round's names differ, so a list that Initialize left behind would show.
+    for (const std::string round : {"first_", "again_"}) {
+        LibraryPool::Initialize();
+        EXPECT_EQ(LibraryPool::GetSize(), 0);
+        EXPECT_EQ(LibraryPool::GetElement(0), nullptr);
+        for (const char* name : {"a", "b", "c"}) LibraryPool::AddLibrary(round + name);
+        EXPECT_EQ(LibraryPool::GetSize(), 3);
+        EXPECT_EQ(NameOrNone(LibraryPool::GetElement(0)) + NameOrNone(LibraryPool::GetElement(1)) +
+                      NameOrNone(LibraryPool::GetElement(2)),
+                  round + "a" + round + "b" + round + "c");
+        EXPECT_EQ(LibraryPool::GetElement(3), nullptr);
+        EXPECT_EQ(LibraryPool::GetElement(-1), nullptr);
+    }
     LibraryPool::Finalize();
     EXPECT_EQ(LibraryPool::GetSize(), 0);
 }

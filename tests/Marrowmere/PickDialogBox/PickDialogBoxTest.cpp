@@ -48,8 +48,9 @@ TEST_F(PickDialog, OpensWithEveryItemAndMovesTheSelectionToTheItemPressed)
     }
 }
 
-TEST_F(PickDialog, UseMakesTheLastSelectedItemCurrentAndSpendsAPick)
+TEST_F(PickDialog, UseOrASecondPressMakesTheSelectedItemCurrentAndSpendsAPick)
 {
+    ItemQueue::SetPickCount(2);
     ClickItem(ItemQueue::animal, grazer, left);
     ClickItem(ItemQueue::animal, cannibal, up);
     AnimatedBoard::Click(Locations::PickDialogBoxUseButtonHotSpotCenter());
@@ -59,12 +60,9 @@ TEST_F(PickDialog, UseMakesTheLastSelectedItemCurrentAndSpendsAPick)
     EXPECT_EQ(ItemQueue::CurrentAnimal(), cannibal);
     EXPECT_EQ(ItemQueue::CurrentDirection(), up);
     EXPECT_TRUE(ItemQueue::IsAnyItemAvailable());
-    EXPECT_EQ(ItemQueue::PickCount(), 0);
-    EXPECT_FALSE(PickButtonActive());  // no pick left
-}
-
-TEST_F(PickDialog, PressingTheSelectedItemAgainUsesIt)
-{
+    EXPECT_EQ(ItemQueue::PickCount(), 1);
+    // Pressing the selected item again uses it as well.
+    AnimatedBoard::Click(Locations::PickButtonHotSpotCenter());
     ClickItem(ItemQueue::death);
     EXPECT_TRUE(PickDialogBox::IsOpen());
     ClickItem(ItemQueue::death);
@@ -72,6 +70,7 @@ TEST_F(PickDialog, PressingTheSelectedItemAgainUsesIt)
     EXPECT_FALSE(PickDialogBox::IsOpen());
     EXPECT_EQ(ItemQueue::CurrentItem(), ItemQueue::death);
     EXPECT_EQ(ItemQueue::PickCount(), 0);
+    EXPECT_FALSE(PickButtonActive());  // no pick left
 }
 
 TEST_F(PickDialog, CancelLeavesItemAndPicksAsTheyWere)

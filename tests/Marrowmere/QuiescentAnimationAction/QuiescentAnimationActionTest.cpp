@@ -29,6 +29,7 @@ TEST(QuiescentAnimation, PlaysEachDueEventByItsChanceUnlessSwitchedOff)
     for (const bool isActive : {true, false}) {
         AnimatedBoard board;
         QuiescentAnimationAction::SetAnimationsActivityState(isActive);
+        EXPECT_EQ(QuiescentAnimationAction::AreAnimationsActive(), isActive);
         QuiescentAnimationAction* action = CloudAtRest(board);
         EXPECT_EQ(action->StillPictureID(), GraphicIDs::Cloud());
         for (int pump = 0; pump < 10 * 60; ++pump) {
