@@ -55,6 +55,9 @@ TEST_F(PreferencesTest, AMissingOrHandEditedNonsenseSettingGivesItsDefault)
              "PlayerName=A name far longer than any buffer\n");
     EXPECT_EQ(Switches(), defaults) << "values and keys are matched with their exact case";
     EXPECT_EQ(PlayerName(), "A name far l") << "a text longer than the buffer is cut";
+    char buffer[8];
+    EXPECT_FALSE(Preferences::FindValue("PlayerName", 11, buffer, 0)) << "no room for even the terminating zero";
+    EXPECT_FALSE(Preferences::FindValue("PlayerName", 11, nullptr, 8)) << "no buffer";
 
     double level = 0.0;
     bool muted = false;
