@@ -143,6 +143,11 @@ TEST_F(StartUpTest, TheEngineStartsAfterTheSplashAndTheCommandsFollowThePausedGa
     frame.RunGame();
     EXPECT_EQ(questions.size(), 1u) << "the engine starts once";
     EXPECT_FALSE(ResumeEnabled());
+    // The menu's slideshow wants idle time, except while the window is minimized.
+    EXPECT_TRUE(frame.OnIdle(0));
+    frame.setWindowState(Qt::WindowMinimized);
+    EXPECT_FALSE(frame.OnIdle(0));
+    frame.setWindowState(Qt::WindowNoState);
 
     // New Game with no paused game starts at once; a key pauses it and the menu returns.
     PlayUntilPaused(pushNewGame);
