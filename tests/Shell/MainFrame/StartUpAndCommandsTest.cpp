@@ -52,19 +52,6 @@ protected:
         return std::make_unique<CMarrowmereApp>(std::vector<std::filesystem::path>{libraries.Path()});
     }
 
-    // Lets the splash end, answers the first-run question if it comes, and starts the engine.
-    void StartEngine(const char* answer = "cancelButton")
-    {
-        CMainFrame& frame = *app->MainFrame();
-        delete frame.SplashScreen();
-        ASSERT_TRUE(ShellTest::ProcessEventsUntil([&] { return frame.IsSplashDone(); }));
-        bool firstTime = true;
-        Preferences::GetFirstTimeRun(firstTime);
-        if (firstTime)
-            AnswerNext(answer);
-        frame.RunGame();
-    }
-
     // Answers the next question with the given button, noting its text.
     void AnswerNext(const char* button)
     {
@@ -128,7 +115,9 @@ TEST_F(StartUpTest, EachMissingLibraryEndsStartUpWithItsMessage)
     }
 }
 
-TEST_F(StartUpTest, TheEngineStartsOnlyAfterTheSplashAndAsksTheFirstRunQuestionOnce)
+// The engine starts once, after the splash, asking the first-run question the first time only;
+// then the commands with and without a paused game.
+TEST_F(StartUpTest, TheEngineStartsAfterTheSplashAndTheCommandsFollowThePausedGame)
 {
     app = MakeApp();
     ASSERT_TRUE(app->InitInstance());
@@ -138,7 +127,10 @@ TEST_F(StartUpTest, TheEngineStartsOnlyAfterTheSplashAndAsksTheFirstRunQuestionO
     EXPECT_FALSE(frame.IsGameRunning());
     ASSERT_NE(frame.SplashScreen(), nullptr);
 
-    StartEngine("cancelButton");
+    delete frame.SplashScreen();
+    ASSERT_TRUE(ShellTest::ProcessEventsUntil([&] { return frame.IsSplashDone(); }));
+    AnswerNext("cancelButton");
+    frame.RunGame();
     EXPECT_TRUE(frame.IsGameRunning());
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_EQ(questions[0], "This is the first time you have run Marrowmere, would you like to play the tutorial?");
@@ -150,16 +142,12 @@ TEST_F(StartUpTest, TheEngineStartsOnlyAfterTheSplashAndAsksTheFirstRunQuestionO
     EXPECT_FALSE(firstTime);
     frame.RunGame();
     EXPECT_EQ(questions.size(), 1u) << "the engine starts once";
-}
-
-TEST_F(StartUpTest, CommandsWithAndWithoutAPausedGame)
-{
-    Preferences::SetFirstTimeRun(false);
-    app = MakeApp();
-    ASSERT_TRUE(app->InitInstance());
-    StartEngine();
-    CMainFrame& frame = *app->MainFrame();
     EXPECT_FALSE(ResumeEnabled());
+    // The menu's slideshow wants idle time, except while the window is minimized.
+    EXPECT_TRUE(frame.OnIdle(0));
+    frame.setWindowState(Qt::WindowMinimized);
+    EXPECT_FALSE(frame.OnIdle(0));
+    frame.setWindowState(Qt::WindowNoState);
 
     // New Game with no paused game starts at once; a key pauses it and the menu returns.
     PlayUntilPaused(pushNewGame);

@@ -1,6 +1,8 @@
 #include "Shell/Preferences/Preferences.h"
 #include "tests/Shell/ShellTestSupport/ShellTestSupport.h"
 
+#include <QSettings>
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -16,7 +18,8 @@ protected:
     // Writes the settings file by hand, as a player with a text editor would.
     static void HandEdit(const std::string& lines)
     {
-        const auto file = ShellTest::ConfigFolder() / "Quillon Games" / "Marrowmere 1.0.conf";
+        const std::filesystem::path file
+            = QSettings(Preferences::organisationName, Preferences::applicationName).fileName().toStdString();
         std::filesystem::create_directories(file.parent_path());
         std::ofstream(file) << "[General]\n" << lines;
     }
@@ -29,7 +32,8 @@ protected:
         return name;
     }
 
-    static void ExpectDefaults()
+    // Volume, muted, music, animations, first run: as one text.
+    static std::string Switches()
     {
         double level = 0.0;
         bool muted = true, music = false, animations = false, firstTime = false;
@@ -37,62 +41,53 @@ protected:
         Preferences::GetBackgroundMusicActivityState(music);
         Preferences::GetQuiescentAnimationsActivityState(animations);
         Preferences::GetFirstTimeRun(firstTime);
-        EXPECT_EQ(level, 1.0) << "a key is looked up with its exact case";
-        EXPECT_FALSE(muted);
-        EXPECT_TRUE(music);
-        EXPECT_TRUE(animations);
-        EXPECT_TRUE(firstTime);
+        return std::to_string(level) + " " + std::to_string(muted) + std::to_string(music) + std::to_string(animations)
+            + std::to_string(firstTime);
     }
 };
 
-TEST_F(PreferencesTest, AFreshConfigurationGivesTheDefaults)
+TEST_F(PreferencesTest, AMissingOrHandEditedNonsenseSettingGivesItsDefault)
 {
-    ExpectDefaults();
+    const std::string defaults = "1.000000 0111";
+    EXPECT_EQ(Switches(), defaults) << "a fresh configuration";
     EXPECT_EQ(PlayerName(), "");
-}
-
-TEST_F(PreferencesTest, ValuesAreStoredInTheirTextForms)
-{
-    for (const auto& [level, text] : {std::pair{0.75, "0.75"}, {1.0, "1"}, {0.07, "0.07"}, {0.5, "0.5"}}) {
-        Preferences::SetSoundVolume(level, true);
-        EXPECT_EQ(ShellTest::StoredSetting("SoundVolume"), text);
-    }
-    EXPECT_EQ(ShellTest::StoredSetting("SoundMuted"), "true");
-    Preferences::SetBackgroundMusicActivityState(false);
-    Preferences::SetQuiescentAnimationsActivityState(true);
-    Preferences::SetFirstTimeRun(false);
-    EXPECT_EQ(ShellTest::StoredSetting("BackgroundMusic"), "false");
-    EXPECT_EQ(ShellTest::StoredSetting("Animations"), "true");
-    EXPECT_EQ(ShellTest::StoredSetting("FirstTime"), "false");
-
-    Preferences::SetDefaultPlayerName("Bartholomew Q.");
-    EXPECT_EQ(ShellTest::StoredSetting("PlayerName"), "Bartholomew ");
-    EXPECT_EQ(PlayerName(), "Bartholomew ");
-    Preferences::SetDefaultPlayerName("");
-    EXPECT_EQ(PlayerName(), "");
-
-    double level = 0.0;
-    bool muted = false;
-    Preferences::GetSoundVolume(level, muted);
-    EXPECT_EQ(level, 0.5);
-    EXPECT_TRUE(muted);
-}
-
-TEST_F(PreferencesTest, HandEditedNonsenseFallsBackToTheDefaults)
-{
     HandEdit("SoundMuted=TRUE\nBackgroundMusic=no\nAnimations=False\nsoundvolume=0.25\nFirstTime=\n"
              "PlayerName=A name far longer than any buffer\n");
-    ExpectDefaults();
+    EXPECT_EQ(Switches(), defaults) << "values and keys are matched with their exact case";
     EXPECT_EQ(PlayerName(), "A name far l") << "a text longer than the buffer is cut";
+    char buffer[8];
+    EXPECT_FALSE(Preferences::FindValue("PlayerName", 11, buffer, 0)) << "no room for even the terminating zero";
+    EXPECT_FALSE(Preferences::FindValue("PlayerName", 11, nullptr, 8)) << "no buffer";
+
     double level = 0.0;
     bool muted = false;
-
     for (const auto& [text, expected] : {std::pair{"loud", 1.0}, {"nan", 1.0}, {"-3", 0.0}, {"7", 1.0},
              {"0.5, 0.7", 1.0}, {"0.2500000000000001", 0.25}}) {
         HandEdit(std::string("SoundVolume=") + text + "\n");
         Preferences::GetSoundVolume(level, muted);
         EXPECT_EQ(level, expected) << text;
     }
+}
+
+TEST_F(PreferencesTest, ValuesAreStoredInTheirTextFormsAndReadBack)
+{
+    for (const auto& [level, text] : {std::pair{0.75, "0.75"}, {1.0, "1"}, {0.07, "0.07"}, {0.5, "0.5"}}) {
+        Preferences::SetSoundVolume(level, true);
+        EXPECT_EQ(ShellTest::StoredSetting("SoundVolume"), text);
+    }
+    Preferences::SetBackgroundMusicActivityState(false);
+    Preferences::SetQuiescentAnimationsActivityState(true);
+    Preferences::SetFirstTimeRun(false);
+    for (const auto& [key, text] : {std::pair{"SoundMuted", "true"}, {"BackgroundMusic", "false"},
+             {"Animations", "true"}, {"FirstTime", "false"}})
+        EXPECT_EQ(ShellTest::StoredSetting(key), text) << key;
+    EXPECT_EQ(Switches(), "0.500000 1010");
+
+    Preferences::SetDefaultPlayerName("Bartholomew Q.");
+    EXPECT_EQ(ShellTest::StoredSetting("PlayerName"), "Bartholomew ");
+    EXPECT_EQ(PlayerName(), "Bartholomew ");
+    Preferences::SetDefaultPlayerName("");
+    EXPECT_EQ(PlayerName(), "");
 }
 
 } // namespace

@@ -60,7 +60,6 @@ void EnsureApplication()
     QCoreApplication::setApplicationName(QStringLiteral("Marrowmere 1.0"));
 }
 
-std::filesystem::path ConfigFolder() { return configFolder.Path(); }
 std::filesystem::path DataFolder() { return dataFolder.Path(); }
 
 QString StoredSetting(const char* key) { return QSettings("Quillon Games", "Marrowmere 1.0").value(key).toString(); }
@@ -72,7 +71,6 @@ void ClearUserFiles()
     for (const auto& entry : std::filesystem::directory_iterator(DataFolder()))
         std::filesystem::remove_all(entry.path());
 }
-
 
 void WriteLibraries(const std::filesystem::path& folder, const std::vector<Bitmap>& bitmaps, const std::string& leaveOut)
 {

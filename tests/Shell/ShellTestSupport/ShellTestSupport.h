@@ -13,7 +13,6 @@ namespace ShellTest {
 // The one headless QApplication of the test program, created on first use after XDG_CONFIG_HOME
 // and XDG_DATA_HOME point at temporary folders, so no test touches the real user's files.
 void EnsureApplication();
-std::filesystem::path ConfigFolder();
 std::filesystem::path DataFolder();
 // Empties the settings and the data folder.
 void ClearUserFiles();

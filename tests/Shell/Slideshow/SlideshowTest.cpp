@@ -132,7 +132,7 @@ TEST_F(SlideshowTest, FadesScaleOnlyThePicturesColours)
     EXPECT_EQ(slideshow->Frame().pixel(10, 0), qRgb(10, 245, 128));
 }
 
-TEST_F(SlideshowTest, WhilePausedThePausedPictureIsHeldUntilReset)
+TEST_F(SlideshowTest, APausedGameHoldsItsPictureUntilResetAndAHiddenWindowStopsTheClock)
 {
     GameState::SetState(GameState::paused);
     slideshow->ResetState();
@@ -142,10 +142,7 @@ TEST_F(SlideshowTest, WhilePausedThePausedPictureIsHeldUntilReset)
     GameState::SetState(GameState::idle);
     slideshow->ResetState();
     EXPECT_EQ(slideshow->CurrentState(), S::startingCycle);
-}
 
-TEST_F(SlideshowTest, TheClockStandsWhileTheWindowIsHidden)
-{
     slideshow->hide();
     milliseconds += 60000;
     slideshow->SpendTime();
