@@ -5,11 +5,6 @@
 #include <stdexcept>
 #include <zip.h>
 
-std::string BlockEntryName(std::uint32_t type, ResourceID id)
-{
-    return ResourceType::TypeString(type) + "/" + std::to_string(id);
-}
-
 bool WriteZipArchive(const std::filesystem::path& path, const std::vector<ZipEntryBytes>& entries)
 {
     int error = 0;

@@ -8,14 +8,10 @@
 #include "Core/Resource/ResourceType.h"
 #include "tests/Support/Common/TemporaryFolder.h"
 
-
 struct ZipEntryBytes {
     std::string name; // "GRF1/1001", "SND/1021", "BITMAP/LOGO_MARROWMERE"
     std::vector<std::uint8_t> bytes;
 };
-
-// The entry name a library uses for a typed block: the type string, a slash, the decimal id.
-std::string BlockEntryName(std::uint32_t type, ResourceID id);
 
 // Writes a zip archive holding the entries (compressed) at path; false when it cannot.
 bool WriteZipArchive(const std::filesystem::path& path, const std::vector<ZipEntryBytes>& entries);
