@@ -60,12 +60,12 @@ TEST_F(HotSpots, HitTestingFollowsLayersActivityAndShapes)
     Recording<CircleHotSpot> circle("circle", 4, Point2D{200, 200}, 10);
     Recording<UnboundedHotSpot> everywhere("everywhere", 7);
 
-    // Which hot spot a click selects; right and bottom edges, and the circle's radius, are inside.
+    // Which hot spot a click selects; all four edges, and the circle's radius, are inside.
     const struct {
         Point2D point;
         const char* selected;
         HotSpot* flip = nullptr;   // deactivated (or reactivated) before the click
-    } clicks[] = {{{55, 55}, "upper"},  {{60, 60}, "upper"},          {{61, 55}, "lower"},
+    } clicks[] = {{{55, 55}, "upper"},  {{60, 60}, "upper"},          {{50, 50}, "upper"},  {{61, 55}, "lower"},
                   {{100, 100}, "lower"}, {{210, 200}, "circle"},       {{208, 207}, "everywhere"},
                   {{55, 55}, "twin", &upper}, {{55, 55}, "lower", &twin}, {{55, 55}, "upper", &upper}};
     for (const auto& click : clicks) {
