@@ -4,6 +4,7 @@
 #include "Core/Resource/ResourceType.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <set>
 #include <utility>
@@ -15,6 +16,8 @@
 // plays come in the order they were played.
 class SoundRecordingLibrary : public Resource::PlatformSpecifics {
 public:
+    using Block = std::pair<std::uint32_t, ResourceID>;
+
     // The node of a block in `blocks` is the back end's token for it.
     const void* GetPlatformSpecificResource(std::uint32_t type, ResourceID id) override
     {
@@ -27,7 +30,7 @@ public:
     const std::uint8_t* DereferencedPlatformSpecificResource(const void*) override { return nullptr; }
     void ReleasePlatformSpecificResource(const void* token) override
     {
-        const auto& [type, id] = *static_cast<const std::pair<std::uint32_t, ResourceID>*>(token);
+        const auto& [type, id] = *static_cast<const Block*>(token);
         if (type == ResourceType::sound && onSoundReleased) {
             onSoundReleased(id);
         }
@@ -40,5 +43,5 @@ public:
     std::function<void(ResourceID)> onSoundReleased; // called with every sound id as it is let go
 
 private:
-    std::set<std::pair<std::uint32_t, ResourceID>> blocks;
+    std::set<Block> blocks;
 };
