@@ -67,8 +67,6 @@ public:
 
     // The pointing hand, null outside a tutorial game.
     static const Graphic8BitSprite* Pointer() { return pointer; }
-    // The cursor-hiding hot spot is in place (between a HideCursor step and the next ShowCursor).
-    static bool IsCursorHidden() { return hideCursorHotSpot != nullptr; }
 
     // Speed of every scripted cursor movement, in screen pixels per second.
     static constexpr double cursorVelocity = 240.0;

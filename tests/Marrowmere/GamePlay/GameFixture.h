@@ -13,6 +13,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <sstream>
 
 // A window shell that counts what the game tells it.
@@ -34,7 +35,8 @@ struct CountingSystemCursor : SystemCursor::PlatformSpecifics {
 // The game on the memory display, with no pictures or sounds but the screen description and
 // the colour table (everything else is missing and so drawn and played as nothing), SDL's
 // event queue for input, and a clock that moves on by a sixtieth of a second at every reading,
-// which the game loop makes once per pump.
+// which the game loop makes once per pump. A test that may get stuck sets how many readings it
+// allows; the clock then asks the game loop to quit.
 class GameFixture : public ::testing::Test {
 protected:
     void SetUp() override
@@ -43,7 +45,12 @@ protected:
         resources.Add(ResourceType::screenDescription, 1000, ScreenDescriptionBlockBytes(640, 480, true));
         resources.Add(ResourceType::colorLookupTable, 1000, ColorTableBlockBytes(std::vector<ColorBytes>(256)));
         Timer::Reset();
-        Timer::SetClockSource([this] { return readings++ * 1000 / 60; });
+        Timer::SetClockSource([this] {
+            if (readings > quitAfterReadings) {
+                GameState::SetState(GameState::quitting);
+            }
+            return readings++ * 1000 / 60;
+        });
         Timer::Initialize();
         display = new MemoryDisplayScreen8Bit;
         ASSERT_TRUE(DisplayScreen8Bit::Initialize(display));
@@ -91,4 +98,5 @@ protected:
     RecordingShell shell;
     int systemCursorShowCount = 0;
     long readings = 0;
+    long quitAfterReadings = std::numeric_limits<long>::max();
 };

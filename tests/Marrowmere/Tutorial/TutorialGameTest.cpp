@@ -1,49 +1,51 @@
 #include "Core/HotSpots/HotSpot.h"
 #include "Core/Sound/Sound.h"
 #include "Core/SpriteCursorAction/SpriteCursorAction.h"
+#include "Core/Sprites/Graphic8BitSprite.h"
 #include "Marrowmere/IDs/SoundIDs.h"
 #include "Marrowmere/Inhabitants/Inhabitants.h"
-#include "Marrowmere/Scoring/Scoring.h"
+#include "Marrowmere/Locations/Locations.h"
 #include "Marrowmere/Tutorial/Tutorial.h"
 #include "tests/Marrowmere/GamePlay/GameFixture.h"
 #include "tests/Support/SoundRecording/SoundRecordingLibrary.h"
+#include "tools/GameDriver/GameDriver.h"
 
 #include <string>
 #include <vector>
 
 namespace {
 
-// The board row by row ("F>" a flyer facing right, "g" grass, "t" a tree, "." empty, "~" a
-// flood), then the score and the picks.
-std::string Board()
+// How many board places a hand at the point shows, counting only those that hold what the hand
+// points at there: an animal, a starvation dial or a flood dial.
+int BoardPlacesShown(Point2D at)
 {
-    std::string text;
+    int places = 0;
     for (int lot = 0; lot < 25; ++lot) {
         const int row = lot / 5, column = lot % 5;
-        const bool occupied = Inhabitants::IsOccupied(row, column);
-        text += lot == 0 ? "" : column == 0 ? " / " : " ";
-        text += occupied ? "FSGCgt"[Inhabitants::Object(row, column)] : '.';
-        const bool directional = occupied && Inhabitants::IsDirectional(row, column);
-        text += directional ? std::string(1, "^v<>"[Inhabitants::Direction(row, column)]) : "";
-        text += Inhabitants::IsFlooded(row, column) ? "~" : "";
+        places += at == Locations::LandLotPointerPosition(row, column) && Inhabitants::IsOccupied(row, column);
+        for (DirectionType direction : {up, down, left, right}) {
+            places += at == Locations::StarvationTimerPointerPosition(row, column, direction) && Inhabitants::IsTimed(row, column);
+            places += at == Locations::FloodTimerPointerPosition(row, column, direction) && Inhabitants::IsFlooded(row, column);
+        }
     }
-    return text + " score=" + std::to_string(Scoring::Score()) + " picks=" + std::to_string(ItemQueue::PickCount());
+    return places;
 }
 
-// The tutorial through the real game loop, sounds muted, on a resource back end that records
-// the sounds asked for (it replaces the fixture's, so every block reads as missing).
+// The tutorial through the real game loop as game_replay plays it, sounds muted, on a resource
+// back end that records the sounds asked for (it replaces the fixture's, so every block reads
+// as missing). A tutorial stuck for half an hour of its clock is stopped.
 class TutorialGameTest : public GameFixture {
 protected:
     void SetUp() override
     {
         GameFixture::SetUp();
         Resource::Initialize(sounds);
+        quitAfterReadings = 60L * 60 * 30;
         Sound::SetMuting(true);
         Tutorial::Activate();
     }
     void TearDown() override
     {
-        GamePlay::SetPumpObserver(nullptr);
         Tutorial::Deactivate();
         Sound::SetMuting(false);
         GameFixture::TearDown();
@@ -54,55 +56,50 @@ protected:
 
 TEST_F(TutorialGameTest, PlaysItsWholeScriptWithTheBoardInStepWithTheNarration)
 {
-    // The board once each move has been resolved, by the number of moves played.
-    std::vector<std::string> boardAfterMove(1);
-    const long stuckAfter = 60L * 60 * 30; // clock readings, one a pump: half an hour
-    GamePlay::SetPumpObserver([&] {
-        if (Inhabitants::IsResolved() && Scoring::Statistics().totalTurnsCount == int(boardAfterMove.size())) {
-            boardAfterMove.push_back(Board());
-        }
-        if (readings > stuckAfter) {
-            GameState::SetState(GameState::quitting);
-        }
+    // The game after each of the tutorial's moves, as game_replay prints it.
+    std::vector<std::string> games;
+    GameDriver driver(*display, [] { return std::nullopt; }, [&](GameDriver::Event) {
+        games.push_back(GameDriver::DescribeGame());
     });
-    // The narrations come each once, in order.
+    // The narrations come each once, in order; a hand shown as one ends points at what it speaks
+    // about.
     std::vector<int> movesBeforeNarration;
+    int boardPlacesShown = 0;
     sounds->onSoundReleased = [&](ResourceID id) {
         if (id >= SoundIDs::TutorialNarrationStart() && id < SoundIDs::TutorialNarrationStart() + Tutorial::narrationCount) {
             EXPECT_EQ(id, SoundIDs::TutorialNarrationStart() + int(movesBeforeNarration.size()));
-            movesBeforeNarration.push_back(Scoring::Statistics().totalTurnsCount);
+            movesBeforeNarration.push_back(int(games.size()) - 1);
+            boardPlacesShown += Tutorial::Pointer()->IsVisible() ? BoardPlacesShown(Tutorial::Pointer()->Position()) : 0;
         }
     };
-    GamePlay::NewGame();
+    driver.PlayGame();
 
     // It ends with its own last click, on the game-over screen.
-    EXPECT_LE(readings, stuckAfter) << "the tutorial got stuck";
-    EXPECT_EQ(GameState::State(), GameState::gameOver);
-    EXPECT_EQ(sounds->LookupCount(SoundIDs::No()), 0) << "a scripted click was refused";
-    ASSERT_EQ(boardAfterMove.size(), 30u) << "29 moves";
-    // Each narration while the board shows the move it speaks about; the numbers count the
-    // moves played before it.
+    EXPECT_LE(readings, quitAfterReadings) << "the tutorial got stuck";
+    EXPECT_EQ(sounds->lookups[SoundIDs::No()], 0) << "a scripted click was refused";
+    EXPECT_EQ(boardPlacesShown, 7) << "the hand points at the four species and three dials";
+    ASSERT_EQ(games.size(), 30u) << "the start and 29 moves";
     EXPECT_EQ(movesBeforeNarration, (std::vector<int>{0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 3, 3, 4,
                                                       5, 6, 6, 6, 7, 8, 9, 10, 10, 12, 13, 13, 13, 13, 14, 14,
                                                       14, 15, 17, 18, 20, 23, 24, 24, 24, 25, 26, 27, 27, 27, 28, 29}));
 
-    // After the death item on the bottom-left flyer (move 2), the cloud on the top-left grazer
-    // (3), the reverser on the new flyer (4), the clockwise turner on the top-right cannibal
-    // (5) and the counterclockwise turner on the bottom-right swimmer (6).
-    const std::string middle = " / . . Fv . . / . C> . S< . / . . G^ . . / ";
-    EXPECT_EQ(boardAfterMove[2], "Gv . F> . Cv" + middle + "g . . . S^ score=100 picks=1");
-    EXPECT_EQ(boardAfterMove[3], ".~ . F> . Cv" + middle + "g . . . S^ score=150 picks=1");
-    EXPECT_EQ(boardAfterMove[4], ".~ . F< . Cv" + middle + "g . . . S^ score=200 picks=1");
-    EXPECT_EQ(boardAfterMove[5], ".~ . F< . C<" + middle + "g . . . S^ score=250 picks=1");
-    EXPECT_EQ(boardAfterMove[6], ".~ . F< . C<" + middle + "g . . . S< score=300 picks=1");
-    // The complete chain of move 13 (100 + 300 + 700 + 3000 points) earns a pick, which move 14
+    const auto lotsAfter = [&games](int move) { return games[move].substr(games[move].find("| ") + 2); };
+    // Lots row by row: species (0 flyer, 1 swimmer, 2 grazer, 3 cannibal, 4 grass, 5 tree), then
+    // facing (0 up, 1 down, 2 left, 3 right, - none), turns left to starve, ~ and turns left to
+    // evaporate. After the death item on the bottom-left flyer (move 2), the cloud on the
+    // top-left grazer (3), the reverser on the new flyer (4) and the clockwise turner on
+    // the top-right cannibal (5):
+    EXPECT_EQ(lotsAfter(2), "2123 . 0323 . 3123 . . 0123 . . . 3323 . 1223 . . . 2023 . . 4-24 . . . 1023");
+    EXPECT_EQ(lotsAfter(3), ".~24 . 0322 . 3122 . . 0122 . . . 3322 . 1222 . . . 2022 . . 4-23 . . . 1022");
+    EXPECT_EQ(lotsAfter(4), ".~23 . 0221 . 3121 . . 0121 . . . 3321 . 1221 . . . 2021 . . 4-22 . . . 1021");
+    EXPECT_EQ(lotsAfter(5), ".~22 . 0220 . 3220 . . 0120 . . . 3320 . 1220 . . . 2020 . . 4-21 . . . 1020");
+    // Move 13 makes a complete chain (50 + 100 + 300 + 700 + 3000 points), whose pick move 14
     // spends in the pick dialog on a reverser for the grazer at the top right.
-    const std::string chained = " / . . . . . / . . S< . . / . . . . . / g . C< . . ";
-    EXPECT_EQ(boardAfterMove[13], ".~ . F< . G^" + chained + "score=5550 picks=2");
-    EXPECT_EQ(boardAfterMove[14], ".~ . F< . Gv" + chained + "score=5600 picks=1");
-    // The end: the last cannibal eaten; grass and a tree from starvation, the flood gone.
-    EXPECT_EQ(boardAfterMove[29], ". . g F< . / Fv G^ . . Gv / . . S<~ . . / . . . . . / t Sv Gv . . "
-                                  "score=6950 picks=1");
+    EXPECT_EQ(games[14], "score=5600 turn=50 best=4150 chains=1 picks=1 over=0 | .~13 . 0211 . 2119 . . . . "
+                         ". . . 1224 . . . . . . . 4-12 . 3223 . .");
+    // The end: the last cannibal eaten; grass and a tree from starvation, the first flood gone.
+    EXPECT_EQ(games[29], "score=6950 turn=150 best=4150 chains=1 picks=1 over=1 | . . 4-21 0220 . 0122 2020 . . "
+                         "2113 . . 129~10 . . . . . . . 5- 1124 2125 . .");
 }
 
 TEST_F(TutorialGameTest, AKeyEndsItAtOnceWithoutAPause)
@@ -111,7 +108,6 @@ TEST_F(TutorialGameTest, AKeyEndsItAtOnceWithoutAPause)
     PushKey(SDL_SCANCODE_X);
     GamePlay::NewGame();
     EXPECT_EQ(GameState::State(), GameState::gameOver);
-    EXPECT_FALSE(GamePlay::IsGameInProgress());
     EXPECT_EQ(Tutorial::Pointer(), nullptr);
     EXPECT_EQ(HotSpot::LiveHotSpotCount(), 0u);
     EXPECT_TRUE(SpriteCursorAction::IsTrackingEnabled());

@@ -3,12 +3,11 @@
 #include "Core/Resource/Resource.h"
 #include "Core/Resource/ResourceType.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <set>
 #include <utility>
-#include <vector>
 
 // A resource back end that holds no blocks (every reader falls back to empty) and records
 // which sounds are asked for and when each is let go. A Sound looks its block up when it is
@@ -22,7 +21,7 @@ public:
     const void* GetPlatformSpecificResource(std::uint32_t type, ResourceID id) override
     {
         if (type == ResourceType::sound) {
-            soundsLookedUp.push_back(id);
+            ++lookups[id];
         }
         return &*blocks.insert({type, id}).first;
     }
@@ -36,10 +35,7 @@ public:
         }
     }
 
-    // How often the sound was asked for.
-    long LookupCount(ResourceID id) const { return std::count(soundsLookedUp.begin(), soundsLookedUp.end(), id); }
-
-    std::vector<ResourceID> soundsLookedUp;
+    std::map<ResourceID, int> lookups;                // how often each sound was asked for
     std::function<void(ResourceID)> onSoundReleased; // called with every sound id as it is let go
 
 private:
