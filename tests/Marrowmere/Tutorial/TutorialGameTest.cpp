@@ -24,8 +24,10 @@ int BoardPlacesShown(Point2D at)
         const int row = lot / 5, column = lot % 5;
         places += at == Locations::LandLotPointerPosition(row, column) && Inhabitants::IsOccupied(row, column);
         for (DirectionType direction : {up, down, left, right}) {
-            places += at == Locations::StarvationTimerPointerPosition(row, column, direction) && Inhabitants::IsTimed(row, column);
-            places += at == Locations::FloodTimerPointerPosition(row, column, direction) && Inhabitants::IsFlooded(row, column);
+            places += at == Locations::StarvationTimerPointerPosition(row, column, direction) &&
+                      Inhabitants::IsTimed(row, column);
+            places += at == Locations::FloodTimerPointerPosition(row, column, direction) &&
+                      Inhabitants::IsFlooded(row, column);
         }
     }
     return places;
@@ -66,10 +68,12 @@ TEST_F(TutorialGameTest, PlaysItsWholeScriptWithTheBoardInStepWithTheNarration)
     std::vector<int> movesBeforeNarration;
     int boardPlacesShown = 0;
     sounds->onSoundReleased = [&](ResourceID id) {
-        if (id >= SoundIDs::TutorialNarrationStart() && id < SoundIDs::TutorialNarrationStart() + Tutorial::narrationCount) {
-            EXPECT_EQ(id, SoundIDs::TutorialNarrationStart() + int(movesBeforeNarration.size()));
+        const int narration = id - SoundIDs::TutorialNarrationStart();
+        if (narration >= 0 && narration < Tutorial::narrationCount) {
+            EXPECT_EQ(narration, int(movesBeforeNarration.size()));
             movesBeforeNarration.push_back(int(games.size()) - 1);
-            boardPlacesShown += Tutorial::Pointer()->IsVisible() ? BoardPlacesShown(Tutorial::Pointer()->Position()) : 0;
+            const Graphic8BitSprite& hand = *Tutorial::Pointer();
+            boardPlacesShown += hand.IsVisible() ? BoardPlacesShown(hand.Position()) : 0;
         }
     };
     driver.PlayGame();
