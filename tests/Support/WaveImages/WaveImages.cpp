@@ -12,21 +12,20 @@ void Append16(Bytes& bytes, std::uint16_t value)
     bytes.push_back(static_cast<std::uint8_t>(value >> 8));
 }
 
+namespace {
+
 void Append32(Bytes& bytes, std::uint32_t value)
 {
     Append16(bytes, static_cast<std::uint16_t>(value & 0xFFFF));
     Append16(bytes, static_cast<std::uint16_t>(value >> 16));
 }
 
+} // namespace
+
 Bytes Chunk(const std::string& identifier, const Bytes& body)
 {
-    return Chunk(identifier, body, static_cast<std::uint32_t>(body.size()));
-}
-
-Bytes Chunk(const std::string& identifier, const Bytes& body, std::uint32_t declaredSize)
-{
     Bytes chunk(identifier.begin(), identifier.end());
-    Append32(chunk, declaredSize);
+    Append32(chunk, static_cast<std::uint32_t>(body.size()));
     chunk.insert(chunk.end(), body.begin(), body.end());
     if (body.size() % 2 != 0) {
         chunk.push_back(0);
@@ -61,15 +60,6 @@ Bytes PcmWave(std::uint16_t channels, std::uint32_t samplesPerSecond, std::uint1
     const auto blockAlign = static_cast<std::uint16_t>(channels * bitsPerSample / 8);
     return RiffImage("WAVE", {Chunk("fmt ", CommonFormat(1, channels, samplesPerSecond, blockAlign, bitsPerSample)),
                                  Chunk("data", samples)});
-}
-
-Bytes ToneSamples8Bit(std::size_t count, double cyclesPerSample)
-{
-    Bytes samples(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        samples[i] = static_cast<std::uint8_t>(128 + std::lround(100 * std::sin(2 * std::numbers::pi * cyclesPerSample * i)));
-    }
-    return samples;
 }
 
 std::vector<std::int16_t> ToneSamples16Bit(std::size_t count, double cyclesPerSample, double amplitude)
@@ -110,19 +100,13 @@ std::uint8_t EncodeImaNibble(int sample, int& predictor, int& index)
         difference = -difference;
     }
     int change = step >> 3;
-    if (difference >= step) {
-        nibble |= 4;
-        difference -= step;
-        change += step;
-    }
-    if (difference >= step >> 1) {
-        nibble |= 2;
-        difference -= step >> 1;
-        change += step >> 1;
-    }
-    if (difference >= step >> 2) {
-        nibble |= 1;
-        change += step >> 2;
+    // Bits 4, 2 and 1 stand for the step, half of it and a quarter of it.
+    for (int bit = 4, part = step; bit != 0; bit >>= 1, part >>= 1) {
+        if (difference >= part) {
+            nibble |= static_cast<std::uint8_t>(bit);
+            difference -= part;
+            change += part;
+        }
     }
     predictor = std::clamp(predictor + ((nibble & 8) ? -change : change), -32768, 32767);
     index = std::clamp(index + imaIndexTable[nibble], 0, 88);
@@ -131,14 +115,9 @@ std::uint8_t EncodeImaNibble(int sample, int& predictor, int& index)
 
 } // namespace
 
-int SamplesPerImaBlock(std::uint16_t blockAlign)
-{
-    return (blockAlign - 4) * 2 + 1;
-}
-
 Bytes ImaAdpcmWave(std::uint32_t samplesPerSecond, const std::vector<std::int16_t>& samples, std::uint16_t blockAlign)
 {
-    const int perBlock = SamplesPerImaBlock(blockAlign);
+    const int perBlock = (blockAlign - 4) * 2 + 1;
     Bytes data;
     int index = 0;
     for (std::size_t start = 0; start < samples.size(); start += static_cast<std::size_t>(perBlock)) {
