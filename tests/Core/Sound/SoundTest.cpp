@@ -41,8 +41,8 @@ protected:
         ResourceProblems::SetOutput(&problems);
         Sound::SetMuting(false);
         Sound::ChangeMasterLevel(1.0);
-        resources.Add(ResourceType::sound, shortToneID, Tone(0.3));
-        resources.Add(ResourceType::sound, longToneID, Tone(3.0));
+        resources.Add(ResourceType::sound, shortToneID, WaveImages::ToneWave(0.3));
+        resources.Add(ResourceType::sound, longToneID, WaveImages::ToneWave(3.0));
         resources.Add(ResourceType::sound, brokenWaveID, {'R', 'I', 'F', 'F', 4, 0, 0, 0, 'A', 'V', 'I', ' '});
     }
 
@@ -52,12 +52,6 @@ protected:
         SdlMixerSound::Finalize();
         ResourceProblems::SetOutput(nullptr);
         previousDriver.empty() ? unsetenv("SDL_AUDIODRIVER") : setenv("SDL_AUDIODRIVER", previousDriver.c_str(), 1);
-    }
-
-    static WaveImages::Bytes Tone(double seconds)
-    {
-        const auto samples = WaveImages::ToneSamples16Bit(static_cast<std::size_t>(22050 * seconds), 0.02, 12000);
-        return WaveImages::PcmWave(1, 22050, 16, WaveImages::AsBytes(samples));
     }
 
     void Pump() { SequencedAction::HandleNextActions(time += 0.01); }

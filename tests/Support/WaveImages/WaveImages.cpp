@@ -80,6 +80,11 @@ Bytes AsBytes(const std::vector<std::int16_t>& samples)
     return bytes;
 }
 
+Bytes ToneWave(double seconds)
+{
+    return PcmWave(1, 22050, 16, AsBytes(ToneSamples16Bit(static_cast<std::size_t>(22050 * seconds), 0.02, 12000)));
+}
+
 namespace {
 
 constexpr int imaStepTable[89] = {7, 8, 9, 10, 11, 12, 13, 14, 16, 17, 19, 21, 23, 25, 28, 31, 34, 37, 41, 45, 50, 55,

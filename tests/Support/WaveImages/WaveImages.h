@@ -25,6 +25,8 @@ Bytes PcmWave(std::uint16_t channels, std::uint32_t samplesPerSecond, std::uint1
 // 16-bit signed mono samples of a sine tone.
 std::vector<std::int16_t> ToneSamples16Bit(std::size_t count, double cyclesPerSample, double amplitude);
 Bytes AsBytes(const std::vector<std::int16_t>& samples);
+// A 16-bit mono PCM tone at 22 050 Hz lasting `seconds`.
+Bytes ToneWave(double seconds);
 
 // A mono IMA ADPCM wave encoding `samples` in blocks of `blockAlign` bytes, each holding
 // (blockAlign - 4) * 2 + 1 samples; the last block is filled up with silence.
