@@ -152,43 +152,26 @@ TEST(CWave, RefusesBadRequestsAndLoadsOnceOnly)
     EXPECT_EQ(opened.GetLastError(), CWE_INVALIDPARAM);
 }
 
-// Wave images come from files a user can replace: every prefix of a wave fails cleanly.
-TEST(WaveRobustness, EveryTruncationOfAWaveFailsCleanly)
+// Wave images come from files a user can replace: every prefix of a wave fails cleanly, and
+// copies with a few bytes changed never read outside. Most changes hit samples, which load as
+// they are: the parser is not simply refusing everything.
+TEST(WaveRobustness, CutAndDamagedWavesNeverReadOutside)
 {
-    for (const Bytes& whole : {pcmWave, imaWave}) {
+    std::mt19937 random(20261207);
+    int loadedCount = 0;
+    for (const Bytes& whole : {PcmWave(2, 22050, 16, Bytes(64, 3)), imaWave}) {
         for (std::size_t length = 0; length < whole.size(); ++length) {
             CWave wave;
             EXPECT_FALSE(LoadExactly(Bytes(whole.begin(), whole.begin() + static_cast<long>(length)), wave)) << length;
         }
-        CWave wave;
-        EXPECT_TRUE(LoadExactly(whole, wave));
-    }
-}
-
-// Random images (most with a plausible start, so that the deeper parsing is reached) and waves
-// with a few bytes changed never read outside. Most changes hit samples, which load as they are:
-// the parser is not simply refusing everything.
-TEST(WaveRobustness, RandomAndMutatedImagesNeverReadOutside)
-{
-    std::mt19937 random(20261207);
-    const Bytes originals[] = {PcmWave(2, 22050, 16, Bytes(64, 3)), imaWave};
-    int loadedCount = 0;
-    for (int round = 0; round < 6000; ++round) {
-        Bytes image = originals[round / 2 % 2];
-        if (round % 2 == 0) {
-            image.resize(random() % 200);
-            std::generate(image.begin(), image.end(), [&] { return static_cast<std::uint8_t>(random()); });
-            if (round % 8 != 0 && image.size() >= 12) {
-                std::copy_n("RIFF", 4, image.begin());
-                std::copy_n("WAVE", 4, image.begin() + 8);
-            }
-        } else {
+        for (int round = 0; round < 3000; ++round) {
+            Bytes image = whole;
             for (int i = 1 + static_cast<int>(random() % 4); i > 0; --i) {
                 image[random() % image.size()] = static_cast<std::uint8_t>(random());
             }
+            CWave wave;
+            loadedCount += LoadExactly(image, wave) ? 1 : 0;
         }
-        CWave wave;
-        loadedCount += LoadExactly(image, wave) && round % 2 == 1 ? 1 : 0;
     }
-    EXPECT_GT(loadedCount, 100);
+    EXPECT_GT(loadedCount, 3000);
 }
