@@ -153,9 +153,10 @@ TEST_F(SoundTest, ClosedMissingAndBrokenSoundsStaySilent)
     EXPECT_FALSE(ResourceProblems::HasBeenReported(ResourceType::sound, shortToneID));
 }
 
-// Muted, missing and broken sounds and asynchronous plays do not hold the sequence; each
-// asynchronous play plays a copy of its own.
-TEST_F(SoundActionsTest, MutedMissingBrokenAndAsynchronousPlaysDoNotWait)
+// Muted, missing and broken sounds, asynchronous plays and looped starts do not hold the
+// sequence. Each asynchronous play plays a copy of its own; the owner of a looped sound stops
+// the loop by destroying the sound.
+TEST_F(SoundActionsTest, MutedMissingBrokenAsynchronousAndLoopedPlaysDoNotWait)
 {
     for (const short id : {shortToneID, missingID, brokenWaveID}) {
         Sound::SetMuting(id == shortToneID);
@@ -167,13 +168,19 @@ TEST_F(SoundActionsTest, MutedMissingBrokenAndAsynchronousPlaysDoNotWait)
         EXPECT_TRUE(reached) << id;
     }
     EXPECT_EQ(Mix_Playing(-1), 0);
+    auto* music = new Sound(shortToneID);
     bool reached = false;
     SequencedAction::StartNewSequence();
     new Sound::PlayAsynchronouslyAction(longToneID, 0, 1.0, 0.0);
     new Sound::PlayAsynchronouslyAction(longToneID, 0, 1.0, 0.0);
+    new Sound::StartPlayingLoopedAction(music, 1.0, 0.0);
     new MarkerAction(reached);
     Pump();
     EXPECT_TRUE(reached);
+    EXPECT_EQ(Mix_Playing(-1), 3);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_TRUE(music->IsPlaying()); // past the tone's end
+    delete music;
     EXPECT_EQ(Mix_Playing(-1), 2);
 }
 
@@ -212,22 +219,7 @@ TEST_F(SoundActionsTest, RemovingOrDeletingTheActionSilencesAWaitingSound)
     }
 }
 
-TEST_F(SoundActionsTest, LoopedStartFinishesAtOnceAndTheOwnerStopsTheLoop)
-{
-    auto* music = new Sound(shortToneID);
-    bool reached = false;
-    SequencedAction::StartNewSequence();
-    new Sound::StartPlayingLoopedAction(music, 1.0, 0.0);
-    new MarkerAction(reached);
-    Pump();
-    EXPECT_TRUE(reached);
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    EXPECT_TRUE(music->IsPlaying()); // past the tone's end
-    delete music;
-    EXPECT_EQ(Mix_Playing(-1), 0);
-}
-
-// Nothing opens or plays, every waiting action ends at once, and the master level is kept.
+// Nothing opens or plays, and every waiting action ends at once.
 TEST_F(SoundWithoutDeviceTest, NothingPlaysAndNoActionWaits)
 {
     Sound sound(shortToneID);
@@ -235,8 +227,6 @@ TEST_F(SoundWithoutDeviceTest, NothingPlaysAndNoActionWaits)
     EXPECT_FALSE(sound.HasAChannel());
     EXPECT_FALSE(sound.IsPlaying());
     sound.StopPlaying();
-    Sound::ChangeMasterLevel(0.25);
-    EXPECT_EQ(Sound::MasterLevel(), 0.25);
 
     bool reached = false;
     bool afterAsynchronous = false;
