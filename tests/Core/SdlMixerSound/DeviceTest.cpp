@@ -19,9 +19,10 @@ using namespace WaveImages;
 
 namespace {
 
-// A wave loaded from an image and the buffer made from it, released at the end of the test.
+// A wave loaded from an image (the wave keeps copies of what it needs) and the buffer made from
+// it, released at the end of the test.
 struct BufferOf {
-    explicit BufferOf(Bytes bytes) : image(std::move(bytes))
+    explicit BufferOf(const Bytes& image)
     {
         EXPECT_TRUE(wave.LoadWave(image.data(), static_cast<int>(image.size()), CWave::loadFromMemory));
         made = SdlMixerSound::CWaveToSoundBuffer(&wave, &description, &buffer);
@@ -35,7 +36,6 @@ struct BufferOf {
         return status;
     }
     bool IsPlaying() const { return (Status() & SoundBuffer::statusPlaying) != 0; }
-    Bytes image;
     CWave wave;
     SoundBufferDescription description{};
     SoundBuffer* buffer = nullptr;
@@ -172,7 +172,6 @@ TEST_F(SoundDeviceTest, VolumeFollowsTheDecibelRule)
         EXPECT_EQ(SdlMixerSound::MixerGain(volume), gain) << volume;
     }
     EXPECT_TRUE(SdlMixerSound::SetMasterVolume(-600));
-    EXPECT_EQ(Mix_MasterVolume(-1), 64);
 }
 
 namespace {
