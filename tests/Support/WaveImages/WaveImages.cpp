@@ -20,6 +20,37 @@ void Append32(Bytes& bytes, std::uint32_t value)
     Append16(bytes, static_cast<std::uint16_t>(value >> 16));
 }
 
+constexpr int imaStepTable[89] = {7, 8, 9, 10, 11, 12, 13, 14, 16, 17, 19, 21, 23, 25, 28, 31, 34, 37, 41, 45, 50, 55,
+    60, 66, 73, 80, 88, 97, 107, 118, 130, 143, 157, 173, 190, 209, 230, 253, 279, 307, 337, 371, 408, 449, 494, 544,
+    598, 658, 724, 796, 876, 963, 1060, 1166, 1282, 1411, 1552, 1707, 1878, 2066, 2272, 2499, 2749, 3024, 3327, 3660,
+    4026, 4428, 4871, 5358, 5894, 6484, 7132, 7845, 8630, 9493, 10442, 11487, 12635, 13899, 15289, 16818, 18500,
+    20350, 22385, 24623, 27086, 29794, 32767};
+constexpr int imaIndexTable[16] = {-1, -1, -1, -1, 2, 4, 6, 8, -1, -1, -1, -1, 2, 4, 6, 8};
+
+// The standard IMA ADPCM encoder step: the nibble for `sample`, updating predictor and index.
+std::uint8_t EncodeImaNibble(int sample, int& predictor, int& index)
+{
+    const int step = imaStepTable[index];
+    int difference = sample - predictor;
+    std::uint8_t nibble = 0;
+    if (difference < 0) {
+        nibble = 8;
+        difference = -difference;
+    }
+    int change = step >> 3;
+    // Bits 4, 2 and 1 stand for the step, half of it and a quarter of it.
+    for (int bit = 4, part = step; bit != 0; bit >>= 1, part >>= 1) {
+        if (difference >= part) {
+            nibble |= static_cast<std::uint8_t>(bit);
+            difference -= part;
+            change += part;
+        }
+    }
+    predictor = std::clamp(predictor + ((nibble & 8) ? -change : change), -32768, 32767);
+    index = std::clamp(index + imaIndexTable[nibble], 0, 88);
+    return nibble;
+}
+
 } // namespace
 
 Bytes Chunk(const std::string& identifier, const Bytes& body)
@@ -84,41 +115,6 @@ Bytes ToneWave(double seconds)
 {
     return PcmWave(1, 22050, 16, AsBytes(ToneSamples16Bit(static_cast<std::size_t>(22050 * seconds), 0.02, 12000)));
 }
-
-namespace {
-
-constexpr int imaStepTable[89] = {7, 8, 9, 10, 11, 12, 13, 14, 16, 17, 19, 21, 23, 25, 28, 31, 34, 37, 41, 45, 50, 55,
-    60, 66, 73, 80, 88, 97, 107, 118, 130, 143, 157, 173, 190, 209, 230, 253, 279, 307, 337, 371, 408, 449, 494, 544,
-    598, 658, 724, 796, 876, 963, 1060, 1166, 1282, 1411, 1552, 1707, 1878, 2066, 2272, 2499, 2749, 3024, 3327, 3660,
-    4026, 4428, 4871, 5358, 5894, 6484, 7132, 7845, 8630, 9493, 10442, 11487, 12635, 13899, 15289, 16818, 18500,
-    20350, 22385, 24623, 27086, 29794, 32767};
-constexpr int imaIndexTable[16] = {-1, -1, -1, -1, 2, 4, 6, 8, -1, -1, -1, -1, 2, 4, 6, 8};
-
-// The standard IMA ADPCM encoder step: the nibble for `sample`, updating predictor and index.
-std::uint8_t EncodeImaNibble(int sample, int& predictor, int& index)
-{
-    const int step = imaStepTable[index];
-    int difference = sample - predictor;
-    std::uint8_t nibble = 0;
-    if (difference < 0) {
-        nibble = 8;
-        difference = -difference;
-    }
-    int change = step >> 3;
-    // Bits 4, 2 and 1 stand for the step, half of it and a quarter of it.
-    for (int bit = 4, part = step; bit != 0; bit >>= 1, part >>= 1) {
-        if (difference >= part) {
-            nibble |= static_cast<std::uint8_t>(bit);
-            difference -= part;
-            change += part;
-        }
-    }
-    predictor = std::clamp(predictor + ((nibble & 8) ? -change : change), -32768, 32767);
-    index = std::clamp(index + imaIndexTable[nibble], 0, 88);
-    return nibble;
-}
-
-} // namespace
 
 Bytes ImaAdpcmWave(std::uint32_t samplesPerSecond, const std::vector<std::int16_t>& samples, std::uint16_t blockAlign)
 {
