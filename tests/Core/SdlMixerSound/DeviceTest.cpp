@@ -123,9 +123,11 @@ TEST_F(SoundDeviceTest, ABufferInTheDeviceFormatPausesGoesOnAndLoopsUntilStopped
     EXPECT_EQ(tone.Status(), 0u);
     ASSERT_TRUE(tone.buffer->Play(0));
     EXPECT_EQ(tone.Status(), SoundBuffer::statusPlaying);
+    EXPECT_TRUE(tone.buffer->Play(0)); // already playing, it goes on
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     ASSERT_TRUE(tone.buffer->Stop());
-    // Stopped, it stays stopped for longer than its duration, then plays what was left.
+    // Stopped, it is paused for longer than its duration, then plays what was left.
+    EXPECT_EQ(Mix_Paused(-1), 1);
     std::this_thread::sleep_for(std::chrono::milliseconds(700));
     EXPECT_FALSE(tone.IsPlaying());
     ASSERT_TRUE(tone.buffer->Play(0));
@@ -154,6 +156,8 @@ TEST_F(SoundDeviceTest, BuffersShareTheChannelsAndReleasingOneSilencesIt)
     }
     EXPECT_EQ(Mix_Playing(-1), 40);
     EXPECT_FALSE(finished.IsPlaying());
+    EXPECT_TRUE(finished.buffer->Stop());
+    EXPECT_EQ(Mix_Paused(-1), 0); // stopping it left its old channel's new owner alone
     EXPECT_TRUE(SdlMixerSound::ReleaseSoundBuffer(finished.buffer));
     finished.buffer = nullptr;
     for (const auto& tone : tones) {
