@@ -75,7 +75,8 @@ TEST(CWave, FindsTheChunksAndKeepsOnlyTheExtrasOfCompressedFormats)
         {RiffImage("WAVE", {Chunk("fmt ", longPcm), Chunk("data", someSamples)}), 0, someSamples},
         {imaWave, 2, Bytes(imaWave.end() - 512, imaWave.end())},
         // Exactly the common fields: the next chunk's header is not taken for an extra size.
-        {RiffImage("WAVE", {Chunk("fmt ", CommonFormat(7, 1, 8000, 1, 8)), Chunk("data", someSamples)}), 0, someSamples},
+        {RiffImage("WAVE", {Chunk("fmt ", CommonFormat(7, 1, 8000, 1, 8)), Chunk("data", someSamples)}), 0,
+            someSamples},
     };
     const std::string formatIdentifier = "fmt ";
     for (const auto& row : rows) {
@@ -83,7 +84,7 @@ TEST(CWave, FindsTheChunksAndKeepsOnlyTheExtrasOfCompressedFormats)
         CWave wave;
         ASSERT_TRUE(LoadExactly(row.image, wave));
         EXPECT_TRUE(wave.IsLoaded());
-        const auto formatChunk = std::search(row.image.begin(), row.image.end(), formatIdentifier.begin(), formatIdentifier.end());
+        const auto formatChunk = std::ranges::search(row.image, formatIdentifier).begin();
         EXPECT_EQ(std::memcmp(wave.GetWaveFormat(), &formatChunk[8], 16), 0);
         EXPECT_EQ(wave.GetWaveFormat()->cbSize, row.extraSize);
         EXPECT_EQ(Samples(wave), row.samples);
