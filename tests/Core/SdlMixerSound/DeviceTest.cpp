@@ -6,28 +6,23 @@
 #include <SDL2/SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <string>
 #include <thread>
 
 using namespace WaveImages;
 
 namespace {
 
-// 16-bit mono tone at the device rate lasting `seconds`.
-Bytes ToneWave(double seconds)
-{
-    return PcmWave(1, 22050, 16, AsBytes(ToneSamples16Bit(static_cast<std::size_t>(22050 * seconds), 0.02, 16000)));
-}
-
-// A wave loaded from an image and the buffer made from it, released at the end of the test.
+// A wave loaded from an image (the wave keeps copies of what it needs) and the buffer made from
+// it, released at the end of the test.
 struct BufferOf {
-    explicit BufferOf(Bytes bytes) : image(std::move(bytes))
+    explicit BufferOf(const Bytes& image)
     {
         EXPECT_TRUE(wave.LoadWave(image.data(), static_cast<int>(image.size()), CWave::loadFromMemory));
         made = SdlMixerSound::CWaveToSoundBuffer(&wave, &description, &buffer);
@@ -41,7 +36,6 @@ struct BufferOf {
         return status;
     }
     bool IsPlaying() const { return (Status() & SoundBuffer::statusPlaying) != 0; }
-    Bytes image;
     CWave wave;
     SoundBufferDescription description{};
     SoundBuffer* buffer = nullptr;
@@ -70,7 +64,7 @@ protected:
         setenv("SDL_AUDIODRIVER", "dummy", 0);
         ASSERT_TRUE(SdlMixerSound::StartSdlMixerSound(&standardFormat));
     }
-    void TearDown() override { SdlMixerSound::Finalize(); }
+    void TearDown() override { EXPECT_TRUE(SdlMixerSound::Finalize()); }
 
     const WAVEFORMATEX standardFormat = SdlMixerSound::StandardFormat();
 };
@@ -106,19 +100,15 @@ TEST_F(SoundDeviceTest, RefusesRequestsItCannotServe)
     EXPECT_FALSE(SdlMixerSound::CWaveToSoundBuffer(&held.wave, &description, &held.buffer));
     EXPECT_EQ(held.buffer, before);
 
-    // A wave that was never loaded, an empty one and one in a format the mixer cannot play.
+    // A wave that was never loaded, and one without samples (as one that cannot be converted has).
     CWave unloaded;
     EXPECT_FALSE(SdlMixerSound::CWaveToSoundBuffer(&unloaded, &description, &buffer));
     EXPECT_EQ(SdlMixerSound::LastResult(), SdlMixerSound::resultBadFormat);
-    Bytes floatFormat = CommonFormat(3, 1, 22050, 4, 32);
-    Append16(floatFormat, 0);
-    for (const Bytes& image : {PcmWave(1, 22050, 16, {}), RiffImage("WAVE", {Chunk("fmt ", floatFormat), Chunk("data", Bytes(400, 0))})}) {
-        SdlMixerSound::SetMasterVolume(0); // clears the last result
-        const BufferOf refused(image);
-        EXPECT_FALSE(refused.made);
-        EXPECT_EQ(refused.buffer, nullptr);
-        EXPECT_EQ(SdlMixerSound::LastResult(), SdlMixerSound::resultBadFormat);
-    }
+    SdlMixerSound::SetMasterVolume(0); // clears the last result
+    const BufferOf empty(PcmWave(1, 22050, 16, {}));
+    EXPECT_FALSE(empty.made);
+    EXPECT_EQ(empty.buffer, nullptr);
+    EXPECT_EQ(SdlMixerSound::LastResult(), SdlMixerSound::resultBadFormat);
 }
 
 TEST_F(SoundDeviceTest, ABufferInTheDeviceFormatPausesGoesOnAndLoopsUntilStopped)
@@ -133,9 +123,11 @@ TEST_F(SoundDeviceTest, ABufferInTheDeviceFormatPausesGoesOnAndLoopsUntilStopped
     EXPECT_EQ(tone.Status(), 0u);
     ASSERT_TRUE(tone.buffer->Play(0));
     EXPECT_EQ(tone.Status(), SoundBuffer::statusPlaying);
+    EXPECT_TRUE(tone.buffer->Play(0)); // already playing, it goes on
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     ASSERT_TRUE(tone.buffer->Stop());
-    // Stopped, it stays stopped for longer than its duration, then plays what was left.
+    // Stopped, it is paused for longer than its duration, then plays what was left.
+    EXPECT_EQ(Mix_Paused(-1), 1);
     std::this_thread::sleep_for(std::chrono::milliseconds(700));
     EXPECT_FALSE(tone.IsPlaying());
     ASSERT_TRUE(tone.buffer->Play(0));
@@ -164,6 +156,8 @@ TEST_F(SoundDeviceTest, BuffersShareTheChannelsAndReleasingOneSilencesIt)
     }
     EXPECT_EQ(Mix_Playing(-1), 40);
     EXPECT_FALSE(finished.IsPlaying());
+    EXPECT_TRUE(finished.buffer->Stop());
+    EXPECT_EQ(Mix_Paused(-1), 0); // stopping it left its old channel's new owner alone
     EXPECT_TRUE(SdlMixerSound::ReleaseSoundBuffer(finished.buffer));
     finished.buffer = nullptr;
     for (const auto& tone : tones) {
@@ -182,7 +176,6 @@ TEST_F(SoundDeviceTest, VolumeFollowsTheDecibelRule)
         EXPECT_EQ(SdlMixerSound::MixerGain(volume), gain) << volume;
     }
     EXPECT_TRUE(SdlMixerSound::SetMasterVolume(-600));
-    EXPECT_EQ(Mix_MasterVolume(-1), 64);
 }
 
 namespace {
@@ -217,14 +210,15 @@ TEST_F(SoundDeviceTest, StereoPositionBalancesTheTwoSides)
 {
     BufferOf tone(0.2);
     ASSERT_TRUE(tone.made);
-    const auto [centreLeft, centreRight] = SidesWhilePlaying(tone.buffer, 0.0);
-    ASSERT_GT(centreLeft, 0);
-    EXPECT_NEAR(centreRight / centreLeft, 1.0, 0.05);
-    const auto [leftOnlyLeft, leftOnlyRight] = SidesWhilePlaying(tone.buffer, -1.0);
-    EXPECT_GT(leftOnlyLeft, 0.8 * centreLeft);
-    EXPECT_LT(leftOnlyRight, 0.02 * leftOnlyLeft);
-    const auto [rightishLeft, rightishRight] = SidesWhilePlaying(tone.buffer, 0.5);
-    EXPECT_NEAR(rightishLeft / rightishRight, 0.5, 0.1);
+    // The far side is turned down; the near side stays as loud as the centre.
+    double centre = 0;
+    for (const auto& [position, rightToLeft] : {std::pair{0.0, 1.0}, {-1.0, 0.0}, {0.5, 2.0}}) {
+        const auto [left, right] = SidesWhilePlaying(tone.buffer, position);
+        centre = position == 0.0 ? left : centre;
+        ASSERT_GT(left, 0);
+        EXPECT_NEAR(right / left, rightToLeft, 0.05) << position;
+        EXPECT_GT(std::max(left, right), 0.8 * centre) << position;
+    }
 }
 
 TEST_F(SoundDeviceTest, StoppingTheDeviceTwiceIsHarmlessAndSilencesItsBuffers)
@@ -244,23 +238,4 @@ TEST_F(SoundDeviceTest, StoppingTheDeviceTwiceIsHarmlessAndSilencesItsBuffers)
     ASSERT_TRUE(SdlMixerSound::StartSdlMixerSound(&standardFormat));
     EXPECT_FALSE(tone.buffer->Play(0));
     EXPECT_EQ(Mix_Playing(-1), 0);
-}
-
-// A machine without audio: SDL is asked for a driver that does not exist.
-TEST(SoundWithoutDevice, EveryOperationFailsHarmlessly)
-{
-    const char* driver = std::getenv("SDL_AUDIODRIVER");
-    const std::string previousDriver = driver != nullptr ? driver : "dummy";
-    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-    const WAVEFORMATEX format = SdlMixerSound::StandardFormat();
-    EXPECT_FALSE(SdlMixerSound::StartSdlMixerSound(&format));
-    EXPECT_FALSE(SdlMixerSound::IsStarted());
-    EXPECT_NE(SdlMixerSound::LastResult(), 0);
-    const BufferOf tone(0.1);
-    EXPECT_FALSE(tone.made);
-    EXPECT_EQ(tone.buffer, nullptr);
-    EXPECT_FALSE(SdlMixerSound::SetMasterVolume(-38));
-    SdlMixerSound::StopSdlMixerSound();
-    EXPECT_TRUE(SdlMixerSound::Finalize());
-    setenv("SDL_AUDIODRIVER", previousDriver.c_str(), 1);
 }

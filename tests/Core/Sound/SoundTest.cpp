@@ -15,7 +15,6 @@
 #include <cstdlib>
 #include <functional>
 #include <sstream>
-#include <string>
 #include <thread>
 
 namespace {
@@ -32,17 +31,14 @@ class SoundFixture : public testing::Test {
 protected:
     void SetUp() override
     {
-        if (const char* driver = std::getenv("SDL_AUDIODRIVER"); driver != nullptr) {
-            previousDriver = driver;
-        }
-        setenv("SDL_AUDIODRIVER", withDevice ? "dummy" : "no-such-driver", withDevice ? 0 : 1);
+        setenv("SDL_AUDIODRIVER", withDevice ? "dummy" : "no-such-driver", 1);
         const WAVEFORMATEX format = SdlMixerSound::StandardFormat();
         ASSERT_EQ(SdlMixerSound::StartSdlMixerSound(&format), withDevice);
         ResourceProblems::SetOutput(&problems);
         Sound::SetMuting(false);
         Sound::ChangeMasterLevel(1.0);
-        resources.Add(ResourceType::sound, shortToneID, Tone(0.3));
-        resources.Add(ResourceType::sound, longToneID, Tone(3.0));
+        resources.Add(ResourceType::sound, shortToneID, WaveImages::ToneWave(0.3));
+        resources.Add(ResourceType::sound, longToneID, WaveImages::ToneWave(3.0));
         resources.Add(ResourceType::sound, brokenWaveID, {'R', 'I', 'F', 'F', 4, 0, 0, 0, 'A', 'V', 'I', ' '});
     }
 
@@ -51,13 +47,6 @@ protected:
         SequencedAction::RemoveAllActions();
         SdlMixerSound::Finalize();
         ResourceProblems::SetOutput(nullptr);
-        previousDriver.empty() ? unsetenv("SDL_AUDIODRIVER") : setenv("SDL_AUDIODRIVER", previousDriver.c_str(), 1);
-    }
-
-    static WaveImages::Bytes Tone(double seconds)
-    {
-        const auto samples = WaveImages::ToneSamples16Bit(static_cast<std::size_t>(22050 * seconds), 0.02, 12000);
-        return WaveImages::PcmWave(1, 22050, 16, WaveImages::AsBytes(samples));
     }
 
     void Pump() { SequencedAction::HandleNextActions(time += 0.01); }
@@ -79,46 +68,33 @@ protected:
     std::ostringstream problems;
     ScopedInMemoryResources resources;
     double time = 0.0;
-
-private:
-    std::string previousDriver;
 };
 
 using SoundTest = SoundFixture<true>;
 using SoundActionsTest = SoundFixture<true>;
 using SoundWithoutDeviceTest = SoundFixture<false>;
 
-// The level a muted start stores in a sound, as a buffer volume.
-int VolumeFor(double level, double masterLevel)
-{
-    Sound::ChangeMasterLevel(masterLevel);
-    Sound::SetMuting(true);
-    Sound sound(shortToneID);
-    sound.StartPlaying(level, 0.0);
-    Sound::SetMuting(false);
-    EXPECT_FALSE(sound.HasAChannel());
-    return sound.ConvertedVolume();
-}
-
 } // namespace
 
-// Forty decibels from silence to full; halves round away from zero, louder than full is full,
-// and a master level out of its range is brought back into it.
-TEST_F(SoundTest, ConvertedVolumeIsLinearOverFortyDecibels)
+// A sound's volume is linear over forty decibels from silence to full; halves round away from
+// zero, louder than full is full, and a master level out of its range is brought back into it.
+// The master level sets the mix volume, and the screen position the stereo position.
+TEST_F(SoundTest, LevelsBecomeVolumesAndPanAStereoPosition)
 {
     const struct {
         double level, master;
         int volume;
     } rows[] = {{1.0, 1.0, 0}, {0.5, 1.0, -2000}, {0.75, 0.5, -2500}, {0.3, 0.0, -4000}, {0.000125, 1.0, -4000},
         {1.5, 1.0, 0}, {-1.0, 1.0, -8000}, {0.5, 1e300, -2000}, {0.5, -7.0, -4000}, {1.0, std::nan(""), -4000}};
+    Sound::SetMuting(true); // a muted start only stores the level
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << row.level << " at master " << row.master);
-        EXPECT_EQ(VolumeFor(row.level, row.master), row.volume);
+        Sound::ChangeMasterLevel(row.master);
+        Sound sound(shortToneID);
+        sound.StartPlaying(row.level, 0.0);
+        EXPECT_FALSE(sound.HasAChannel());
+        EXPECT_EQ(sound.ConvertedVolume(), row.volume);
     }
-}
-
-TEST_F(SoundTest, MasterLevelSetsTheMixVolumeAndScreenPositionThePan)
-{
     for (const auto& [level, volume] : {std::pair{1.0, 0L}, {0.5, -38L}, {0.0, -75L}}) {
         EXPECT_EQ(Sound::MasterVolumeFor(level), volume);
         Sound::ChangeMasterLevel(level);
@@ -130,18 +106,18 @@ TEST_F(SoundTest, MasterLevelSetsTheMixVolumeAndScreenPositionThePan)
     }
 }
 
-TEST_F(SoundTest, PlaysOnceIsSeenToStopAndStartsAgain)
+// A sound plays, is seen to stop and starts again until its channel is closed; then it stays
+// silent for good, as a missing sound and a broken wave do (the last two are reported).
+TEST_F(SoundTest, PlaysAndStartsAgainUntilClosedAndMissingOrBrokenSoundsStaySilent)
 {
     Sound sound(shortToneID);
     EXPECT_FALSE(sound.IsPlaying());
     EXPECT_EQ(Resource::SharedBlockCount(), 1);
     sound.StartPlaying(1.0, -0.3);
-    EXPECT_TRUE(sound.HasAChannel());
     // The wave is decoded into the channel's buffer, and the block is let go.
     EXPECT_EQ(Resource::SharedBlockCount(), 0);
     EXPECT_EQ(resources.Library().ReleaseCount(), 1);
     EXPECT_TRUE(sound.IsPlaying());
-    EXPECT_EQ(Mix_Playing(-1), 1);
     EXPECT_GT(SecondsUntil([&] { return !sound.IsPlaying(); }), 0.2);
     // The channel stays open: it plays again, and stopped it is silent until started again.
     EXPECT_TRUE(sound.HasAChannel());
@@ -155,24 +131,16 @@ TEST_F(SoundTest, PlaysOnceIsSeenToStopAndStartsAgain)
     // Muting later does not silence it.
     Sound::SetMuting(true);
     EXPECT_TRUE(sound.IsPlaying());
-}
 
-// A closed channel, a missing sound and a broken wave stay silent for good; the last two are reported.
-TEST_F(SoundTest, ClosedMissingAndBrokenSoundsStaySilent)
-{
-    Sound closed(shortToneID);
-    closed.StartPlaying(1.0, 0.0);
-    ASSERT_TRUE(closed.IsPlaying());
-    closed.CloseChannel();
-    EXPECT_FALSE(closed.IsPlaying());
-    EXPECT_EQ(Mix_Playing(-1), 0);
+    Sound::SetMuting(false);
+    sound.CloseChannel();
     Sound missing(missingID);
     Sound broken(brokenWaveID);
-    for (Sound* sound : {&closed, &missing, &broken}) {
-        sound->OpenChannel(0);
-        sound->StartPlaying(1.0, 0.0);
-        EXPECT_FALSE(sound->HasAChannel());
-        EXPECT_FALSE(sound->IsPlaying());
+    for (Sound* silent : {&sound, &missing, &broken}) {
+        silent->OpenChannel(0);
+        silent->StartPlaying(1.0, 0.0);
+        EXPECT_FALSE(silent->HasAChannel());
+        EXPECT_FALSE(silent->IsPlaying());
     }
     EXPECT_EQ(Mix_Playing(-1), 0);
     EXPECT_TRUE(ResourceProblems::HasBeenReported(ResourceType::sound, missingID));
@@ -180,7 +148,10 @@ TEST_F(SoundTest, ClosedMissingAndBrokenSoundsStaySilent)
     EXPECT_FALSE(ResourceProblems::HasBeenReported(ResourceType::sound, shortToneID));
 }
 
-TEST_F(SoundActionsTest, MutedMissingAndBrokenSoundsDoNotHoldTheSequence)
+// Muted, missing and broken sounds, asynchronous plays and looped starts do not hold the
+// sequence. Each asynchronous play plays a copy of its own; the owner of a looped sound stops
+// the loop by destroying the sound.
+TEST_F(SoundActionsTest, MutedMissingBrokenAsynchronousAndLoopedPlaysDoNotWait)
 {
     for (const short id : {shortToneID, missingID, brokenWaveID}) {
         Sound::SetMuting(id == shortToneID);
@@ -192,17 +163,19 @@ TEST_F(SoundActionsTest, MutedMissingAndBrokenSoundsDoNotHoldTheSequence)
         EXPECT_TRUE(reached) << id;
     }
     EXPECT_EQ(Mix_Playing(-1), 0);
-}
-
-TEST_F(SoundActionsTest, AsynchronousPlaysDoNotWaitAndPlayIndependentCopies)
-{
+    auto* music = new Sound(shortToneID);
     bool reached = false;
     SequencedAction::StartNewSequence();
     new Sound::PlayAsynchronouslyAction(longToneID, 0, 1.0, 0.0);
     new Sound::PlayAsynchronouslyAction(longToneID, 0, 1.0, 0.0);
+    new Sound::StartPlayingLoopedAction(music, 1.0, 0.0);
     new MarkerAction(reached);
     Pump();
     EXPECT_TRUE(reached);
+    EXPECT_EQ(Mix_Playing(-1), 3);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_TRUE(music->IsPlaying()); // past the tone's end
+    delete music;
     EXPECT_EQ(Mix_Playing(-1), 2);
 }
 
@@ -222,41 +195,18 @@ TEST_F(SoundActionsTest, PlayAsynchronouslyQueuesLaterActionsBehindTheSound)
     EXPECT_EQ(Mix_Playing(-1), 0);
 }
 
-// Removing every action, or deleting the action from another sequence, silences its sound.
-TEST_F(SoundActionsTest, RemovingOrDeletingTheActionSilencesAWaitingSound)
+// Removing the action (here with every other) silences its sound.
+TEST_F(SoundActionsTest, RemovingTheActionSilencesAWaitingSound)
 {
-    for (const bool removeAll : {true, false}) {
-        SequencedAction::StartNewSequence();
-        auto* playing = new Sound::PlaySynchronouslyAction(longToneID, 0, 1.0, 0.0);
-        Pump();
-        ASSERT_EQ(Mix_Playing(-1), 1);
-        if (removeAll) {
-            SequencedAction::RemoveAllActions();
-        } else {
-            SequencedAction::StartNewSequence();
-            new DeletionAction(playing);
-            Pump();
-        }
-        EXPECT_EQ(Mix_Playing(-1), 0) << removeAll;
-    }
-}
-
-TEST_F(SoundActionsTest, LoopedStartFinishesAtOnceAndTheOwnerStopsTheLoop)
-{
-    auto* music = new Sound(shortToneID);
-    bool reached = false;
     SequencedAction::StartNewSequence();
-    new Sound::StartPlayingLoopedAction(music, 1.0, 0.0);
-    new MarkerAction(reached);
+    new Sound::PlaySynchronouslyAction(longToneID, 0, 1.0, 0.0);
     Pump();
-    EXPECT_TRUE(reached);
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    EXPECT_TRUE(music->IsPlaying()); // past the tone's end
-    delete music;
+    ASSERT_EQ(Mix_Playing(-1), 1);
+    SequencedAction::RemoveAllActions();
     EXPECT_EQ(Mix_Playing(-1), 0);
 }
 
-// Nothing opens or plays, every waiting action ends at once, and the master level is kept.
+// Nothing opens or plays, and every waiting action ends at once.
 TEST_F(SoundWithoutDeviceTest, NothingPlaysAndNoActionWaits)
 {
     Sound sound(shortToneID);
@@ -264,8 +214,6 @@ TEST_F(SoundWithoutDeviceTest, NothingPlaysAndNoActionWaits)
     EXPECT_FALSE(sound.HasAChannel());
     EXPECT_FALSE(sound.IsPlaying());
     sound.StopPlaying();
-    Sound::ChangeMasterLevel(0.25);
-    EXPECT_EQ(Sound::MasterLevel(), 0.25);
 
     bool reached = false;
     bool afterAsynchronous = false;

@@ -12,21 +12,51 @@ void Append16(Bytes& bytes, std::uint16_t value)
     bytes.push_back(static_cast<std::uint8_t>(value >> 8));
 }
 
+namespace {
+
 void Append32(Bytes& bytes, std::uint32_t value)
 {
     Append16(bytes, static_cast<std::uint16_t>(value & 0xFFFF));
     Append16(bytes, static_cast<std::uint16_t>(value >> 16));
 }
 
-Bytes Chunk(const std::string& identifier, const Bytes& body)
+constexpr int imaStepTable[89] = {7, 8, 9, 10, 11, 12, 13, 14, 16, 17, 19, 21, 23, 25, 28, 31, 34, 37, 41, 45, 50, 55,
+    60, 66, 73, 80, 88, 97, 107, 118, 130, 143, 157, 173, 190, 209, 230, 253, 279, 307, 337, 371, 408, 449, 494, 544,
+    598, 658, 724, 796, 876, 963, 1060, 1166, 1282, 1411, 1552, 1707, 1878, 2066, 2272, 2499, 2749, 3024, 3327, 3660,
+    4026, 4428, 4871, 5358, 5894, 6484, 7132, 7845, 8630, 9493, 10442, 11487, 12635, 13899, 15289, 16818, 18500,
+    20350, 22385, 24623, 27086, 29794, 32767};
+constexpr int imaIndexTable[16] = {-1, -1, -1, -1, 2, 4, 6, 8, -1, -1, -1, -1, 2, 4, 6, 8};
+
+// The standard IMA ADPCM encoder step: the nibble for `sample`, updating predictor and index.
+std::uint8_t EncodeImaNibble(int sample, int& predictor, int& index)
 {
-    return Chunk(identifier, body, static_cast<std::uint32_t>(body.size()));
+    const int step = imaStepTable[index];
+    int difference = sample - predictor;
+    std::uint8_t nibble = 0;
+    if (difference < 0) {
+        nibble = 8;
+        difference = -difference;
+    }
+    int change = step >> 3;
+    // Bits 4, 2 and 1 stand for the step, half of it and a quarter of it.
+    for (int bit = 4, part = step; bit != 0; bit >>= 1, part >>= 1) {
+        if (difference >= part) {
+            nibble |= static_cast<std::uint8_t>(bit);
+            difference -= part;
+            change += part;
+        }
+    }
+    predictor = std::clamp(predictor + ((nibble & 8) ? -change : change), -32768, 32767);
+    index = std::clamp(index + imaIndexTable[nibble], 0, 88);
+    return nibble;
 }
 
-Bytes Chunk(const std::string& identifier, const Bytes& body, std::uint32_t declaredSize)
+} // namespace
+
+Bytes Chunk(const std::string& identifier, const Bytes& body)
 {
     Bytes chunk(identifier.begin(), identifier.end());
-    Append32(chunk, declaredSize);
+    Append32(chunk, static_cast<std::uint32_t>(body.size()));
     chunk.insert(chunk.end(), body.begin(), body.end());
     if (body.size() % 2 != 0) {
         chunk.push_back(0);
@@ -63,15 +93,6 @@ Bytes PcmWave(std::uint16_t channels, std::uint32_t samplesPerSecond, std::uint1
                                  Chunk("data", samples)});
 }
 
-Bytes ToneSamples8Bit(std::size_t count, double cyclesPerSample)
-{
-    Bytes samples(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        samples[i] = static_cast<std::uint8_t>(128 + std::lround(100 * std::sin(2 * std::numbers::pi * cyclesPerSample * i)));
-    }
-    return samples;
-}
-
 std::vector<std::int16_t> ToneSamples16Bit(std::size_t count, double cyclesPerSample, double amplitude)
 {
     std::vector<std::int16_t> samples(count);
@@ -90,55 +111,14 @@ Bytes AsBytes(const std::vector<std::int16_t>& samples)
     return bytes;
 }
 
-namespace {
-
-constexpr int imaStepTable[89] = {7, 8, 9, 10, 11, 12, 13, 14, 16, 17, 19, 21, 23, 25, 28, 31, 34, 37, 41, 45, 50, 55,
-    60, 66, 73, 80, 88, 97, 107, 118, 130, 143, 157, 173, 190, 209, 230, 253, 279, 307, 337, 371, 408, 449, 494, 544,
-    598, 658, 724, 796, 876, 963, 1060, 1166, 1282, 1411, 1552, 1707, 1878, 2066, 2272, 2499, 2749, 3024, 3327, 3660,
-    4026, 4428, 4871, 5358, 5894, 6484, 7132, 7845, 8630, 9493, 10442, 11487, 12635, 13899, 15289, 16818, 18500,
-    20350, 22385, 24623, 27086, 29794, 32767};
-constexpr int imaIndexTable[16] = {-1, -1, -1, -1, 2, 4, 6, 8, -1, -1, -1, -1, 2, 4, 6, 8};
-
-// The standard IMA ADPCM encoder step: the nibble for `sample`, updating predictor and index.
-std::uint8_t EncodeImaNibble(int sample, int& predictor, int& index)
+Bytes ToneWave(double seconds)
 {
-    const int step = imaStepTable[index];
-    int difference = sample - predictor;
-    std::uint8_t nibble = 0;
-    if (difference < 0) {
-        nibble = 8;
-        difference = -difference;
-    }
-    int change = step >> 3;
-    if (difference >= step) {
-        nibble |= 4;
-        difference -= step;
-        change += step;
-    }
-    if (difference >= step >> 1) {
-        nibble |= 2;
-        difference -= step >> 1;
-        change += step >> 1;
-    }
-    if (difference >= step >> 2) {
-        nibble |= 1;
-        change += step >> 2;
-    }
-    predictor = std::clamp(predictor + ((nibble & 8) ? -change : change), -32768, 32767);
-    index = std::clamp(index + imaIndexTable[nibble], 0, 88);
-    return nibble;
-}
-
-} // namespace
-
-int SamplesPerImaBlock(std::uint16_t blockAlign)
-{
-    return (blockAlign - 4) * 2 + 1;
+    return PcmWave(1, 22050, 16, AsBytes(ToneSamples16Bit(static_cast<std::size_t>(22050 * seconds), 0.02, 12000)));
 }
 
 Bytes ImaAdpcmWave(std::uint32_t samplesPerSecond, const std::vector<std::int16_t>& samples, std::uint16_t blockAlign)
 {
-    const int perBlock = SamplesPerImaBlock(blockAlign);
+    const int perBlock = (blockAlign - 4) * 2 + 1;
     Bytes data;
     int index = 0;
     for (std::size_t start = 0; start < samples.size(); start += static_cast<std::size_t>(perBlock)) {

@@ -10,12 +10,9 @@ namespace WaveImages {
 using Bytes = std::vector<std::uint8_t>;
 
 void Append16(Bytes& bytes, std::uint16_t value);
-void Append32(Bytes& bytes, std::uint32_t value);
 
-// A chunk: identifier, size, body and a pad byte for an odd size. `declaredSize` overrides the
-// size field (for chunks that lie about their length).
+// A chunk: identifier, size, body and a pad byte for an odd size.
 Bytes Chunk(const std::string& identifier, const Bytes& body);
-Bytes Chunk(const std::string& identifier, const Bytes& body, std::uint32_t declaredSize);
 // "RIFF", the size of what follows, the form type, then the chunks as given.
 Bytes RiffImage(const std::string& formType, const std::vector<Bytes>& chunks);
 
@@ -25,15 +22,14 @@ Bytes CommonFormat(std::uint16_t formatTag, std::uint16_t channels, std::uint32_
 
 // A whole PCM wave of the given sample bytes.
 Bytes PcmWave(std::uint16_t channels, std::uint32_t samplesPerSecond, std::uint16_t bitsPerSample, const Bytes& samples);
-// 8-bit unsigned mono samples of a sine tone.
-Bytes ToneSamples8Bit(std::size_t count, double cyclesPerSample);
 // 16-bit signed mono samples of a sine tone.
 std::vector<std::int16_t> ToneSamples16Bit(std::size_t count, double cyclesPerSample, double amplitude);
 Bytes AsBytes(const std::vector<std::int16_t>& samples);
+// A 16-bit mono PCM tone at 22 050 Hz lasting `seconds`.
+Bytes ToneWave(double seconds);
 
-// A mono IMA ADPCM wave encoding `samples` in blocks of `blockAlign` bytes; the last block is
-// filled up with silence. SamplesPerImaBlock() gives how many samples a block holds.
+// A mono IMA ADPCM wave encoding `samples` in blocks of `blockAlign` bytes, each holding
+// (blockAlign - 4) * 2 + 1 samples; the last block is filled up with silence.
 Bytes ImaAdpcmWave(std::uint32_t samplesPerSecond, const std::vector<std::int16_t>& samples, std::uint16_t blockAlign);
-int SamplesPerImaBlock(std::uint16_t blockAlign);
 
 } // namespace WaveImages
