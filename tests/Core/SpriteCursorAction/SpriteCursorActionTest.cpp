@@ -46,6 +46,7 @@ TEST_F(SpriteCursor, FollowsThePlatformPointerWhileTracking)
     EXPECT_EQ(SpriteCursorAction::Position(), Point2D(5, 479));
 
     SpriteCursorAction::DisableTracking();
+    EXPECT_FALSE(SpriteCursorAction::IsTrackingEnabled());
     SpriteCursorAction::ChangePosition(Point2D(10, 10));
     SequencedAction::HandleNextActions(100.0);
     EXPECT_EQ(SpriteCursorAction::Position(), Point2D(10, 10));
@@ -99,14 +100,12 @@ TEST_F(SpriteCursor, MoveActionsTravelAtTheirVelocityAndLandOnTheTarget)
     }
 }
 
-TEST_F(SpriteCursor, ChangeGraphicKeepsTheSamePictureAndShowsTheHiddenPointer)
+TEST_F(SpriteCursor, ChangeGraphicShowsTheHiddenPointer)
 {
     const Graphic8BitSprite* sprite = SpriteCursorAction::PointerSprite();
-    const Graphic8Bit* before = &sprite->Graphic();
     SpriteCursorAction::Hide();
     EXPECT_FALSE(sprite->IsVisible());
     SpriteCursorAction::ChangeGraphic(arrowPicture);
-    EXPECT_EQ(&sprite->Graphic(), before);
     EXPECT_TRUE(sprite->IsVisible());
     SpriteCursorAction::ChangeGraphic(deathPicture);
     EXPECT_EQ(sprite->GraphicResourceID(), deathPicture);
