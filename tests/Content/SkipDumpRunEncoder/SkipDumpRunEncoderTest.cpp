@@ -11,13 +11,6 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes EncodeRow(const Bytes& row, std::uint8_t transparent)
-{
-    Bytes encoded;
-    SkipDumpRunEncoder::EncodeRow(row, transparent, encoded);
-    return encoded;
-}
-
 Bytes Joined(std::initializer_list<Bytes> parts)
 {
     Bytes joined;
@@ -44,17 +37,11 @@ TEST(SkipDumpRunEncoder, PicksCompactElements)
         {Joined({{3}, Bytes(32, 7), {4}}), {3, 3, 5, 32, 7, 3, 4, 0}},
         {Joined({Bytes(300, t), Bytes(400, 5)}), {2, 255, 2, 45, 5, 255, 5, 5, 145, 5, 0}},
     };
-    for (const auto& [row, encoded] : rows) {
-        EXPECT_EQ(EncodeRow(row, t), encoded) << testing::PrintToString(row);
+    for (const auto& [row, expected] : rows) {
+        Bytes encoded;
+        SkipDumpRunEncoder::EncodeRow(row, t, encoded);
+        EXPECT_EQ(encoded, expected) << testing::PrintToString(row);
     }
-}
-
-// Decodes a row into a line prefilled with the transparent index, as a drawing would show it.
-Bytes DecodeRowOver(const std::uint8_t* source, int width, std::uint8_t background, int& rowSize)
-{
-    Bytes line(static_cast<std::size_t>(width), background);
-    rowSize = SkipDumpRunEncoding8Bit::Decode(source, line.data());
-    return line;
 }
 
 TEST(SkipDumpRunEncoder, RandomImagesSurviveTheRoundTrip)
@@ -82,12 +69,12 @@ TEST(SkipDumpRunEncoder, RandomImagesSurviveTheRoundTrip)
             const auto checked = SkipDumpRunEncoding8Bit::RowSize(encoded.data() + offset, encoded.size() - offset,
                                                                   image.width);
             ASSERT_TRUE(checked.has_value()) << "trial " << trial << " row " << y;
-            int rowSize = 0;
-            const Bytes line = DecodeRowOver(encoded.data() + offset, image.width, transparent, rowSize);
-            ASSERT_EQ(rowSize, *checked);
+            // Decoded over the transparent index, as a drawing would show it.
+            Bytes line(static_cast<std::size_t>(image.width), transparent);
+            ASSERT_EQ(SkipDumpRunEncoding8Bit::Decode(encoded.data() + offset, line.data()), *checked);
             const auto rowStart = image.pixels.begin() + static_cast<std::ptrdiff_t>(y) * image.width;
             ASSERT_EQ(line, Bytes(rowStart, rowStart + image.width)) << "trial " << trial << " row " << y;
-            offset += static_cast<std::size_t>(rowSize);
+            offset += static_cast<std::size_t>(*checked);
         }
         EXPECT_EQ(offset, encoded.size());
     }

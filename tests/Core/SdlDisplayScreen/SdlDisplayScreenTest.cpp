@@ -10,26 +10,19 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 #include <sstream>
 
 namespace {
 
-// Runs first: it needs a process in which SDL's video has not been opened yet.
+// Runs first: it needs a process in which SDL's video has not been opened yet. The tests after
+// it choose their own video driver.
 TEST(SdlDisplayWithoutVideo, NoDisplayGivesAMessageAndNoBackEnd)
 {
-    const char* previous = std::getenv("SDL_VIDEODRIVER");
-    const std::string saved = previous != nullptr ? previous : "";
     setenv("SDL_VIDEODRIVER", "no-such-video-driver", 1);
     testing::internal::CaptureStderr();
     SdlDisplayScreen8Bit* screen = SdlDisplayScreen8Bit::Create();
     const std::string message = testing::internal::GetCapturedStderr();
-    if (previous != nullptr) {
-        setenv("SDL_VIDEODRIVER", saved.c_str(), 1);
-    } else {
-        unsetenv("SDL_VIDEODRIVER");
-    }
     EXPECT_EQ(screen, nullptr);
     EXPECT_NE(message.find("Couldn't create an SDL2 display object!"), std::string::npos) << message;
     EXPECT_FALSE(DisplayScreen8Bit::Initialize(screen));
@@ -140,7 +133,6 @@ TEST_F(SdlDisplay, PointerIsMappedThroughTheLetterboxAndClamped)
     const struct {
         Point2D window, picture;
     } cases[] = {
-        {box.PictureToWindow({0, 0}), {0, 0}},     {box.PictureToWindow({639, 479}), {639, 479}},
         {box.PictureToWindow({17, 400}), {17, 400}}, {box.PictureToWindow({600, 3}), {600, 3}},
         {{windowWidth - 1, windowHeight - 1}, {639, 479}}, {{0, 0}, {0, 0}},
     };

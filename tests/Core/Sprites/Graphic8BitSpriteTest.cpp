@@ -61,19 +61,15 @@ protected:
     MemoryScreen screen;
 };
 
+// A missing picture is reported and draws nothing.
 TEST_F(GraphicSprites, DrawsItsPictureAtPositionPlusThePicturesOwnPlacement)
 {
     Graphic8BitSprite sprite(greenPlaced, Point2D(100, 50), 1);
-    EXPECT_EQ(DrawnPixels({{105, 57}, {108, 59}, {104, 57}, {109, 57}, {105, 60}}),
-              (Ints{2, 2, underlayColor, underlayColor, underlayColor}));
-}
-
-TEST_F(GraphicSprites, MissingPictureIsReportedAndDrawsNothing)
-{
-    Graphic8BitSprite sprite(4242, Point2D(10, 10), 1);
-    EXPECT_EQ(DrawnPixels({{10, 10}}), Ints{underlayColor});
+    Graphic8BitSprite missing(4242, Point2D(10, 10), 1);
+    EXPECT_EQ(DrawnPixels({{105, 57}, {108, 59}, {104, 57}, {109, 57}, {105, 60}, {10, 10}}),
+              (Ints{2, 2, underlayColor, underlayColor, underlayColor, underlayColor}));
     EXPECT_NE(screen.reports.str().find("4242"), std::string::npos);
-    EXPECT_EQ(sprite.Width(), 0);
+    EXPECT_EQ(missing.Width(), 0);
 }
 
 TEST_F(GraphicSprites, ChangeGraphicKeepsTheSamePictureAndTheActionSwapsWhenItRuns)
