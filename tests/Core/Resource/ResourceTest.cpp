@@ -22,17 +22,8 @@ protected:
     void SetUp() override { ResourceProblems::SetOutput(&problems); }
     void TearDown() override { ResourceProblems::SetOutput(nullptr); }
 
-    // A handle on a TEST block of these bytes.
-    Resource& Block(std::vector<std::uint8_t> bytes)
-    {
-        resources.Add(testType, 1, std::move(bytes));
-        handle = std::make_unique<Resource>(testType, 1);
-        return *handle;
-    }
-
     std::ostringstream problems;
     ScopedInMemoryResources resources;
-    std::unique_ptr<Resource> handle;
 };
 
 using TypedReadTest = ResourceSharingTest;
@@ -108,8 +99,9 @@ TEST(ResourceTypeTest, TypeStringsAreUpperCasedAndDropATrailingBlank)
 
 TEST_F(TypedReadTest, FieldsAreBigEndianAndSignedAndTheCursorMoves)
 {
-    Resource& block = Block(BlockBytes().Raw({0xFF, 0xFE}).Raw({0x80, 0x00, 0x00, 0x01}).Raw({0x7F}).Raw({0x12, 0x34})
-                                .Raw({0x00, 0x01, 0x00, 0x00}).Integer16Bit(-3).Integer16Bit(700));
+    resources.Add(testType, 1, BlockBytes().Raw({0xFF, 0xFE}).Raw({0x80, 0x00, 0x00, 0x01}).Raw({0x7F}).Raw({0x12, 0x34})
+                                   .Raw({0x00, 0x01, 0x00, 0x00}).Integer16Bit(-3).Integer16Bit(700));
+    Resource block(testType, 1);
     EXPECT_EQ(block.GetInteger16Bit(), -2);
     EXPECT_EQ(block.GetInteger32Bit(), static_cast<std::int32_t>(0x80000001u));
     EXPECT_EQ(block.GetInteger8Bit(), 0x7F);
@@ -128,7 +120,8 @@ TEST_F(TypedReadTest, FieldsAreBigEndianAndSignedAndTheCursorMoves)
 TEST_F(TypedReadTest, RealIsReadAsTextAndThePointerPassesItsZero)
 {
     ScopedCommaDecimalLocale commaLocale;
-    Resource& block = Block(BlockBytes().Raw({'1', '2', '.', '5', 0}).Text(" -0.25x").Text("").Text("1e2").Text("0.75"));
+    resources.Add(testType, 1, BlockBytes().Raw({'1', '2', '.', '5', 0}).Text(" -0.25x").Text("").Text("1e2").Text("0.75"));
+    Resource block(testType, 1);
     EXPECT_EQ(block.GetReal(), 12.5);
     EXPECT_EQ(block.GetCurrentDataPointer(), *block + 5);
     for (const double expected : {-0.25, 0.0, 100.0, 0.75}) {
@@ -143,7 +136,8 @@ TEST_F(TypedReadTest, RealIsReadAsTextAndThePointerPassesItsZero)
 // Reads past the end and moves outside the block read nothing and report the block once.
 TEST_F(TypedReadTest, ReadsAndMovesOutsideTheBlockFailAndReportItOnce)
 {
-    Resource& block = Block({0x01, 0x02, 0x03});
+    resources.Add(testType, 1, {0x01, 0x02, 0x03});
+    Resource block(testType, 1);
     EXPECT_EQ(block.GetInteger16Bit(), 0x0102);
     EXPECT_EQ(block.GetInteger16Bit(), 0);
     EXPECT_TRUE(block.HasReadFailed());
