@@ -91,11 +91,10 @@ protected:
     }
 
     // Adds a complete entry whose statistics carry the score.
-    static void Add(const std::string& name, std::int32_t score, const std::string& code = "CODE")
+    static void Add(const std::string& name, std::int32_t score)
     {
-        _tagHSRecord record = MakeHSRecord(name.c_str(), score, code.c_str());
-        _tagStatsRecord statistics{};
-        statistics.nScore = score;
+        _tagHSRecord record = MakeHSRecord(name.c_str(), score, "CODE");
+        _tagStatsRecord statistics = MakeStatsRecord({}, score);
         CScoreFileIO::AddEntry(&record, &statistics);
     }
 
