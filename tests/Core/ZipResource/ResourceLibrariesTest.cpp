@@ -62,7 +62,6 @@ TEST_F(ZipLibraryTest, EntriesAreReadWholeAndFoundByNameWithoutRegardToCase)
     LibraryLoadResult result;
     const auto library = ZipLibrary::Open(path, result);
     ASSERT_NE(library, nullptr);
-    EXPECT_TRUE(result.loaded);
     EXPECT_EQ(library->EntryCount(), 5); // folders carry no blocks
     const std::pair<const char*, Bytes> found[] = {
         {"GRF1/1001", {1, 2, 3}}, {"snd/1021", large}, {"BITMAP/LOGO_MARROWMERE", {7}}, {"GRF1/+1003", {8}}, {"GRF1/-7", {2}}};
