@@ -65,8 +65,8 @@ TEST_F(DamagedScoreFile, DamagedTablesAreRepaired)
     EXPECT_EQ(CScoreFileIO::GetCount(), 10);
 }
 
-// With no file, or a folder in its place, the table is the cleared one; the first write makes
-// the missing data folder.
+// With no file, or a folder in its place, the table is the cleared one. The first write makes a
+// missing data folder, but a file where the data folder should be is left alone.
 TEST_F(DamagedScoreFile, AMissingFileGivesTheClearedTable)
 {
     for (bool isFolder : {false, true}) {
@@ -82,7 +82,12 @@ TEST_F(DamagedScoreFile, AMissingFileGivesTheClearedTable)
     const std::filesystem::path fresh = folder.Path() / "share" / "Quillon Games" / "Marrowmere 1.0";
     CScoreFileIO::Initialize(fresh);
     ASSERT_TRUE(CScoreFileIO::Write());
-    EXPECT_EQ(ReadAllBytes(fresh / "highscores.mm").size(), 836u);
+    const Bytes written = ReadAllBytes(fresh / "highscores.mm");
+    EXPECT_EQ(written.size(), 836u);
+    CScoreFileIO::Initialize(fresh / "highscores.mm");
+    Add("Someone", 10);
+    EXPECT_FALSE(CScoreFileIO::Write());
+    EXPECT_EQ(ReadAllBytes(fresh / "highscores.mm"), written);
 }
 
 TEST_F(DamagedScoreFile, GarbageNeverBreaksTheTable)

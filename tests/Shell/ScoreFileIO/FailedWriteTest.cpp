@@ -62,15 +62,4 @@ TEST_F(FailedWrite, AFailedWriteLeavesTheOldFileAndTheTable)
     }
 }
 
-TEST_F(FailedWrite, AFolderThatIsAFileCannotBeWrittenAndNothingBreaks)
-{
-    const std::filesystem::path notAFolder = folder.Path() / "plain-file";
-    WriteAllBytes(notAFolder, Bytes{1, 2, 3});
-    CScoreFileIO::Initialize(notAFolder);
-    CScoreFileIO::Read();
-    Add("Someone", 10);
-    EXPECT_FALSE(CScoreFileIO::Write());
-    EXPECT_EQ(ReadAllBytes(notAFolder), (Bytes{1, 2, 3}));
-}
-
 } // namespace
