@@ -71,6 +71,7 @@ TEST_F(ZipLibraryTest, EntriesAreReadWholeAndFoundByNameWithoutRegardToCase)
     }
     EXPECT_EQ(library->Find("SPAN/1001"), nullptr);
     EXPECT_EQ(ZipLibrary::EntryKey("bitmap/0x10"), "BITMAP/0X10");
+    EXPECT_EQ(ZipLibrary::EntryKey("grf1/+01003"), "GRF1/1003");
 }
 
 // The first folder that holds a library's file decides: a broken file there is a failure even
@@ -82,6 +83,7 @@ TEST_F(ResourceLibrariesTest, TheFirstFolderHoldingALibraryIsTheOneRead)
     ASSERT_TRUE(WriteZipArchive(second / "mm_grf1.zip", {{"GRF1/1", {2}}}));
     ASSERT_TRUE(WriteZipArchive(first / "mm_grf1.zip", {{"GRF1/1", {1}}}));
     EXPECT_TRUE(ResourceLibraries::Load("mm_grf1", {first, second}).loaded);
+    EXPECT_TRUE(ResourceLibraries::Load("mm_grf1", {second}).loaded); // already loaded: kept as it is
     EXPECT_EQ(ResourceLibraries::Find("mm_grf1", "GRF1/1")->at(0), 1);
     EXPECT_EQ(ResourceLibraries::Find("mm_spqa", "GRF1/1"), nullptr);
 
