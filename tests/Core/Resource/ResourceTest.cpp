@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 #include <sstream>
@@ -21,27 +22,8 @@ protected:
     void SetUp() override { ResourceProblems::SetOutput(&problems); }
     void TearDown() override { ResourceProblems::SetOutput(nullptr); }
 
-    // A handle on a TEST block of these bytes.
-    Resource& Block(std::vector<std::uint8_t> bytes)
-    {
-        resources.Add(testType, 1, std::move(bytes));
-        handle = std::make_unique<Resource>(testType, 1);
-        return *handle;
-    }
-
-    // How many times the problem report names the block.
-    int TimesReported(const std::string& block) const
-    {
-        int count = 0;
-        for (auto at = problems.str().find(block); at != std::string::npos; at = problems.str().find(block, at + 1)) {
-            ++count;
-        }
-        return count;
-    }
-
     std::ostringstream problems;
     ScopedInMemoryResources resources;
-    std::unique_ptr<Resource> handle;
 };
 
 using TypedReadTest = ResourceSharingTest;
@@ -79,14 +61,14 @@ TEST_F(ResourceSharingTest, MissingBlockHasNoDataIsReportedOnceAndIsNotLookedUpA
 {
     Resource first(ResourceType::graphic, 4242);
     Resource second(ResourceType::graphic, 4242);
-    EXPECT_EQ(*first, nullptr);
     EXPECT_EQ(first.Size(), 0);
     EXPECT_FALSE(second.IsPresent());
     EXPECT_EQ(resources.Library().LookupCount(), 1);
     EXPECT_EQ(first.GetInteger16Bit(), 0);
-    EXPECT_EQ(first.GetReal(), 0.0);
     EXPECT_TRUE(first.HasReadFailed());
-    EXPECT_EQ(TimesReported("GRF1 4242"), 1) << problems.str();
+    // One line that names the block.
+    EXPECT_EQ(std::ranges::count(problems.str(), '\n'), 1) << problems.str();
+    EXPECT_NE(problems.str().find("GRF1 4242"), std::string::npos);
 }
 
 TEST(ResourceLifecycleTest, HandleWithoutBackEndIsEmptyAndHandleOutlivingFinalizeIsHarmless)
@@ -117,8 +99,9 @@ TEST(ResourceTypeTest, TypeStringsAreUpperCasedAndDropATrailingBlank)
 
 TEST_F(TypedReadTest, FieldsAreBigEndianAndSignedAndTheCursorMoves)
 {
-    Resource& block = Block(BlockBytes().Raw({0xFF, 0xFE}).Raw({0x80, 0x00, 0x00, 0x01}).Raw({0x7F}).Raw({0x12, 0x34})
-                                .Raw({0x00, 0x01, 0x00, 0x00}).Integer16Bit(-3).Integer16Bit(700));
+    resources.Add(testType, 1, BlockBytes().Raw({0xFF, 0xFE}).Raw({0x80, 0x00, 0x00, 0x01}).Raw({0x7F}).Raw({0x12, 0x34})
+                                   .Raw({0x00, 0x01, 0x00, 0x00}).Integer16Bit(-3).Integer16Bit(700));
+    Resource block(testType, 1);
     EXPECT_EQ(block.GetInteger16Bit(), -2);
     EXPECT_EQ(block.GetInteger32Bit(), static_cast<std::int32_t>(0x80000001u));
     EXPECT_EQ(block.GetInteger8Bit(), 0x7F);
@@ -137,7 +120,8 @@ TEST_F(TypedReadTest, FieldsAreBigEndianAndSignedAndTheCursorMoves)
 TEST_F(TypedReadTest, RealIsReadAsTextAndThePointerPassesItsZero)
 {
     ScopedCommaDecimalLocale commaLocale;
-    Resource& block = Block(BlockBytes().Raw({'1', '2', '.', '5', 0}).Text(" -0.25x").Text("").Text("1e2").Text("0.75"));
+    resources.Add(testType, 1, BlockBytes().Raw({'1', '2', '.', '5', 0}).Text(" -0.25x").Text("").Text("1e2").Text("0.75"));
+    Resource block(testType, 1);
     EXPECT_EQ(block.GetReal(), 12.5);
     EXPECT_EQ(block.GetCurrentDataPointer(), *block + 5);
     for (const double expected : {-0.25, 0.0, 100.0, 0.75}) {
@@ -149,29 +133,26 @@ TEST_F(TypedReadTest, RealIsReadAsTextAndThePointerPassesItsZero)
     }
 }
 
-// Reads past the end, an unterminated real and moves outside the block read nothing and
-// report the block once.
+// Reads past the end and moves outside the block read nothing and report the block once.
 TEST_F(TypedReadTest, ReadsAndMovesOutsideTheBlockFailAndReportItOnce)
 {
-    Resource& block = Block({0x01, 0x02, 0x03});
+    resources.Add(testType, 1, {0x01, 0x02, 0x03});
+    Resource block(testType, 1);
     EXPECT_EQ(block.GetInteger16Bit(), 0x0102);
     EXPECT_EQ(block.GetInteger16Bit(), 0);
     EXPECT_TRUE(block.HasReadFailed());
     EXPECT_EQ(block.GetInteger32Bit(), 0);
     EXPECT_EQ(block.GetPoint2D16Bit(), Point2D(0, 0));
     EXPECT_EQ(block.RemainingSize(), 0);
-    EXPECT_EQ(TimesReported("TEST 1"), 1) << problems.str();
+    EXPECT_EQ(std::ranges::count(problems.str(), '\n'), 1) << problems.str();
 
-    const std::uint8_t digits[] = {'1', '2', '3'};
-    BlockCursor unterminated(digits, 3, testType, 2);
-    EXPECT_EQ(unterminated.GetReal(), 0.0);
-    EXPECT_TRUE(unterminated.HasFailed());
-    BlockCursor inside(digits, 3, testType, 2);
-    EXPECT_TRUE(inside.Skip(3) && inside.Skip(-1));
-    EXPECT_EQ(inside.Offset(), 2);
+    const std::uint8_t bytes[] = {1, 2, 3};
+    BlockCursor inside(bytes, 3, testType, 2);
+    EXPECT_TRUE(inside.Skip(3) && inside.Skip(-3));
+    EXPECT_EQ(inside.Offset(), 0);
     // The most negative move cannot be negated; it must fail like any other.
     for (const int move : {4, -1, std::numeric_limits<int>::min()}) {
-        BlockCursor cursor(digits, 3, testType, 2);
+        BlockCursor cursor(bytes, 3, testType, 2);
         EXPECT_FALSE(cursor.Skip(move)) << move;
         EXPECT_TRUE(cursor.HasFailed());
         EXPECT_EQ(cursor.Offset(), 3);

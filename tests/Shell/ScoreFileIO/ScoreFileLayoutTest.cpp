@@ -10,10 +10,8 @@ using ScoreFileLayout = ScoreFileTest;
 TEST_F(ScoreFileLayout, AWrittenFileHasEveryFieldAtItsPlaceAndReadsBackUnchanged)
 {
     CScoreFileIO::Read(); // no file yet: the cleared table
-    _tagHSRecord record{};
-    std::strcpy(record.pPlayerName, "Ada Lovelace"); // 12 characters, the most a name holds
-    record.nScore = 0x01020304;
-    std::strcpy(record.pContestCode, "ABCDE-FGHJ");
+    // 12 characters, the most a name holds.
+    _tagHSRecord record = MakeHSRecord("Ada Lovelace", 0x01020304, "ABCDE-FGHJ");
     const std::int32_t fields[11] = {0x01020304, 11, 12, 13, 14, 15, 16, 17, 18, 19, -20};
     _tagStatsRecord statistics = {fields[0], fields[1], fields[2], fields[3], fields[4], fields[5],
                                   fields[6], fields[7], fields[8], fields[9], fields[10]};
@@ -34,7 +32,7 @@ TEST_F(ScoreFileLayout, AWrittenFileHasEveryFieldAtItsPlaceAndReadsBackUnchanged
 
     expected.bytes[FileImage::BlockOffset(9) + 4 + 14] = 0x5A; // behind the name
     expected.bytes[FileImage::BlockOffset(9) + 4 + 31] = 0x5A; // behind the code
-    ReadImage(expected);
+    ReadImage(expected.bytes);
     EXPECT_EQ(CScoreFileIO::GetEntry(1)->StatsRecord.nCompleteChains, -20);
     ASSERT_TRUE(CScoreFileIO::Write());
     EXPECT_EQ(ReadAllBytes(File()), written);

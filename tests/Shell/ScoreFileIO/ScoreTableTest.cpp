@@ -37,7 +37,8 @@ TEST_F(ScoreTable, EntriesRankByScoreAndEqualScoresRankBehindTheEarlierEntry)
     ExpectConsistentTable();
 
     // Null records are ignored, even with a score that would enter.
-    _tagHSRecord record{};
+    _tagHSRecord record;
+    std::memset(&record, 'x', sizeof record); // no terminating zero anywhere
     record.nScore = 5000;
     CScoreFileIO::AddEntry(&record, nullptr);
     CScoreFileIO::AddEntry(nullptr, nullptr);
@@ -47,14 +48,7 @@ TEST_F(ScoreTable, EntriesRankByScoreAndEqualScoresRankBehindTheEarlierEntry)
     EXPECT_EQ(CScoreFileIO::GetCount(), 0);
     EXPECT_STREQ(CScoreFileIO::GetEntry(1)->hsRecord.pPlayerName, "");
     EXPECT_FALSE(CScoreFileIO::IsHighScore(10)) << "initialising forgets that the table was loaded";
-}
-
-TEST_F(ScoreTable, AnEntryKeepsItsTextsWithinTheirFields)
-{
-    CScoreFileIO::Read();
-    _tagHSRecord record;
-    std::memset(&record, 'x', sizeof record); // no terminating zero anywhere
-    record.nScore = 42;
+    // An entry keeps its texts within their fields.
     _tagStatsRecord statistics{};
     CScoreFileIO::AddEntry(&record, &statistics);
     EXPECT_EQ(std::string(CScoreFileIO::GetEntry(1)->hsRecord.pPlayerName), std::string(12, 'x'));
@@ -65,7 +59,7 @@ TEST_F(ScoreTable, ClearingEmptiesTheFileButKeepsItsIdentifierAndVersion)
 {
     FileImage image;
     image.Text(0, std::string("OTHER_ID").append(12, '\0')).Text(20, "02.07.01");
-    ReadImage(FileImage(image).Count(2).Entry(0, "Ann", 800, "CODE1").Entry(1, "Bo", 400, "CODE2"));
+    ReadImage(FileImage(image).Count(2).Entry(0, "Ann", 800, "CODE1").Entry(1, "Bo", 400, "CODE2").bytes);
     ASSERT_EQ(NamesByRank().front(), "Ann");
     CScoreFileIO::Clear();
     ASSERT_TRUE(CScoreFileIO::Write());

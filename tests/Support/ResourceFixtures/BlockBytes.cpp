@@ -6,11 +6,6 @@ BlockBytes& BlockBytes::Integer8Bit(int value)
     return *this;
 }
 
-BlockBytes& BlockBytes::Integer16Bit(int value)
-{
-    return Integer8Bit(value >> 8).Integer8Bit(value);
-}
-
 BlockBytes& BlockBytes::Integer32Bit(std::int64_t value)
 {
     for (int shift = 24; shift >= 0; shift -= 8) {

@@ -8,18 +8,17 @@
 #include "Core/Resource/ResourceType.h"
 
 // Builds resource block bytes field by field, big-endian as the libraries store them:
-//   BlockBytes().Integer16Bit(640).Integer16Bit(480).Integer16Bit(1).Bytes()
+//   std::vector<std::uint8_t> bytes = BlockBytes().Integer16Bit(640).Integer16Bit(480).Integer16Bit(1);
 class BlockBytes {
 public:
     BlockBytes& Integer8Bit(int value);
-    BlockBytes& Integer16Bit(int value);
+    BlockBytes& Integer16Bit(int value) { return Integer8Bit(value >> 8).Integer8Bit(value); }
     BlockBytes& Integer32Bit(std::int64_t value);
     // The text's characters, then a zero byte.
     BlockBytes& Text(const std::string& text);
     BlockBytes& Raw(std::initializer_list<std::uint8_t> bytes);
     BlockBytes& Raw(const std::vector<std::uint8_t>& bytes);
 
-    const std::vector<std::uint8_t>& Bytes() const { return bytes; }
     operator std::vector<std::uint8_t>() const { return bytes; }
 
 private:

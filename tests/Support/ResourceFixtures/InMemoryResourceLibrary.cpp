@@ -1,15 +1,5 @@
 #include "tests/Support/ResourceFixtures/InMemoryResourceLibrary.h"
 
-void InMemoryResourceLibrary::Add(std::uint32_t type, ResourceID id, std::vector<std::uint8_t> bytes)
-{
-    blocks[{type, id}] = std::move(bytes);
-}
-
-void InMemoryResourceLibrary::Remove(std::uint32_t type, ResourceID id)
-{
-    blocks.erase({type, id});
-}
-
 const void* InMemoryResourceLibrary::GetPlatformSpecificResource(std::uint32_t type, ResourceID id)
 {
     ++lookupCount;
@@ -26,11 +16,6 @@ int InMemoryResourceLibrary::GetPlatformSpecificResourceSize(std::uint32_t type,
     return block == blocks.end() ? 0 : static_cast<int>(block->second.size());
 }
 
-void InMemoryResourceLibrary::ReleasePlatformSpecificResource(const void*)
-{
-    ++releaseCount;
-}
-
 const std::uint8_t* InMemoryResourceLibrary::DereferencedPlatformSpecificResource(const void* platformSpecificResource)
 {
     if (platformSpecificResource == nullptr) {
@@ -40,14 +25,4 @@ const std::uint8_t* InMemoryResourceLibrary::DereferencedPlatformSpecificResourc
     static const std::uint8_t emptyBlock[1] = {0};
     const auto& bytes = *static_cast<const std::vector<std::uint8_t>*>(platformSpecificResource);
     return bytes.empty() ? emptyBlock : bytes.data();
-}
-
-ScopedInMemoryResources::ScopedInMemoryResources() : library(new InMemoryResourceLibrary)
-{
-    Resource::Initialize(library);
-}
-
-ScopedInMemoryResources::~ScopedInMemoryResources()
-{
-    Resource::Finalize();
 }

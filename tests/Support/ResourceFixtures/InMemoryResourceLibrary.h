@@ -11,12 +11,12 @@
 // and releases so tests can see the sharing at work.
 class InMemoryResourceLibrary : public Resource::PlatformSpecifics {
 public:
-    void Add(std::uint32_t type, ResourceID id, std::vector<std::uint8_t> bytes);
-    void Remove(std::uint32_t type, ResourceID id);
+    void Add(std::uint32_t type, ResourceID id, std::vector<std::uint8_t> bytes) { blocks[{type, id}] = std::move(bytes); }
+    void Remove(std::uint32_t type, ResourceID id) { blocks.erase({type, id}); }
 
     const void* GetPlatformSpecificResource(std::uint32_t type, ResourceID id) override;
     int GetPlatformSpecificResourceSize(std::uint32_t type, ResourceID id, const void* platformSpecificResource) override;
-    void ReleasePlatformSpecificResource(const void* platformSpecificResource) override;
+    void ReleasePlatformSpecificResource(const void*) override { ++releaseCount; }
     const std::uint8_t* DereferencedPlatformSpecificResource(const void* platformSpecificResource) override;
 
     int LookupCount() const { return lookupCount; }
@@ -34,8 +34,8 @@ private:
 //   resources.Add(ResourceType::graphic, 1001, GraphicBlockBytes(...));
 class ScopedInMemoryResources {
 public:
-    ScopedInMemoryResources();
-    ~ScopedInMemoryResources();
+    ScopedInMemoryResources() : library(new InMemoryResourceLibrary) { Resource::Initialize(library); }
+    ~ScopedInMemoryResources() { Resource::Finalize(); }
     ScopedInMemoryResources(const ScopedInMemoryResources&) = delete;
     ScopedInMemoryResources& operator=(const ScopedInMemoryResources&) = delete;
 

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "Core/Resource/ResourceType.h"
 #include "tests/Support/Common/TemporaryFolder.h"
 
 struct ZipEntryBytes {
