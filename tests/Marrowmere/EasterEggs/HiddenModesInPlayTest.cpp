@@ -36,11 +36,6 @@ protected:
         Resource::Initialize(sounds);
         EasterEggs::Initialize();
     }
-    void TearDown() override
-    {
-        EasterEggs::Finalize();
-        GameFixture::TearDown();
-    }
 
     // Types the text and then a key of no word during play, as key presses with their
     // characters; the game must go on through the text and pause at that last key.

@@ -35,8 +35,6 @@ protected:
     void TearDown() override
     {
         SequencedAction::RemoveAllActions();
-        Tutorial::Deactivate();
-        EasterEggs::RemoveAllEggs();
         GameFixture::TearDown();
     }
     static void Pump() { SequencedAction::HandleNextActions(Timer::PausableTime()); }

@@ -3,10 +3,13 @@
 #include "Core/DisplayScreen/MemoryDisplayScreen8Bit.h"
 #include "Core/GameState/GameState.h"
 #include "Core/Resource/ResourceProblems.h"
+#include "Core/Sound/Sound.h"
 #include "Core/SystemCursor/SystemCursor.h"
 #include "Core/Timer/Timer.h"
+#include "Marrowmere/EasterEggs/EasterEggs.h"
 #include "Marrowmere/GamePlay/GamePlay.h"
 #include "Marrowmere/GameShell/GameShellInterface.h"
+#include "Marrowmere/Tutorial/Tutorial.h"
 #include "tests/Support/ResourceFixtures/BlockBytes.h"
 #include "tests/Support/ResourceFixtures/InMemoryResourceLibrary.h"
 
@@ -62,9 +65,14 @@ protected:
         GameState::SetState(GameState::startingNewGame);
     }
 
+    // Also leaves the tutorial switch, the hidden words and the sound's muting as the program
+    // starts with them.
     void TearDown() override
     {
         GamePlay::Finalize();
+        Tutorial::Deactivate();
+        EasterEggs::RemoveAllEggs();
+        Sound::SetMuting(false);
         SDL_QuitSubSystem(SDL_INIT_EVENTS);
         GameShellInterface::Install(nullptr);
         SystemCursor::Finalize();

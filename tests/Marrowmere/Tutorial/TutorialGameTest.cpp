@@ -46,12 +46,6 @@ protected:
         Sound::SetMuting(true);
         Tutorial::Activate();
     }
-    void TearDown() override
-    {
-        Tutorial::Deactivate();
-        Sound::SetMuting(false);
-        GameFixture::TearDown();
-    }
 
     SoundRecordingLibrary* sounds = new SoundRecordingLibrary; // owned by Resource once installed
 };
