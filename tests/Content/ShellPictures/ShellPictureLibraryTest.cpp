@@ -1,4 +1,5 @@
 #include "Core/ZipResource/ZipLibrary.h"
+#include "tests/Support/Common/FileBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +7,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -56,12 +55,6 @@ QImage Load(const ZipLibrary& library, const std::string& name)
         image.loadFromData(bytes->data(), static_cast<int>(bytes->size()), "BMP");
     }
     return image;
-}
-
-std::vector<char> FileBytes(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 TEST(ShellPictureLibrary, HoldsEveryBitmapTheShellAsksForAs8BitPicturesThatFitTheirPlaces)
@@ -120,9 +113,9 @@ TEST(ShellPictureLibrary, TheBuilderMakesTheSameBytesAgain)
     const std::filesystem::path again = std::filesystem::temp_directory_path() / "marrowmere_mm_res_again.zip";
     const std::string command = std::string(CONTENT_BUILDER) + " res " + again.string();
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
-    const std::vector<char> built = FileBytes(RESOURCE_LIBRARY);
+    const std::vector<std::uint8_t> built = ReadFileBytes(RESOURCE_LIBRARY);
     EXPECT_FALSE(built.empty());
-    EXPECT_TRUE(FileBytes(again) == built);
+    EXPECT_TRUE(ReadFileBytes(again) == built);
     std::filesystem::remove(again);
 }
 

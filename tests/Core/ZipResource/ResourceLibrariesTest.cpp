@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <fstream>
 
 #include "Core/ZipResource/ResourceLibraries.h"
+#include "tests/Support/Common/FileBytes.h"
 #include "tests/Support/Common/FileAccessOfNobody.h"
 #include "tests/Support/ResourceFixtures/ZipArchiveWriter.h"
 
@@ -110,8 +110,7 @@ TEST_F(ResourceLibrariesTest, BrokenOrMissingLibrariesFailCleanly)
     }
     const auto folder = Folder("broken");
     ASSERT_TRUE(WriteZipArchive(folder / "good.zip", {{"GRF1/1", payload}, {"GRF1/2", payload}}));
-    std::ifstream file(folder / "good.zip", std::ios::binary);
-    const Bytes good{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    const Bytes good = ReadFileBytes(folder / "good.zip");
     Bytes damaged = good;
     for (std::size_t index = 60; index < 400; ++index) {
         damaged[index] ^= 0x5A; // inside the first entry's compressed data

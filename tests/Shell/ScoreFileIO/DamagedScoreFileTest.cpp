@@ -82,12 +82,12 @@ TEST_F(DamagedScoreFile, AMissingFileGivesTheClearedTable)
     const std::filesystem::path fresh = folder.Path() / "share" / "Quillon Games" / "Marrowmere 1.0";
     CScoreFileIO::Initialize(fresh);
     ASSERT_TRUE(CScoreFileIO::Write());
-    const Bytes written = ReadAllBytes(fresh / "highscores.mm");
+    const Bytes written = ReadFileBytes(fresh / "highscores.mm");
     EXPECT_EQ(written.size(), 836u);
     CScoreFileIO::Initialize(fresh / "highscores.mm");
     Add("Someone", 10);
     EXPECT_FALSE(CScoreFileIO::Write());
-    EXPECT_EQ(ReadAllBytes(fresh / "highscores.mm"), written);
+    EXPECT_EQ(ReadFileBytes(fresh / "highscores.mm"), written);
 }
 
 TEST_F(DamagedScoreFile, GarbageNeverBreaksTheTable)
@@ -115,10 +115,10 @@ TEST_F(DamagedScoreFile, GarbageNeverBreaksTheTable)
         EXPECT_STREQ(CScoreFileIO::GetEntry(1)->hsRecord.pPlayerName, "Winner");
         if (trial % 10 == 0) {
             ASSERT_TRUE(CScoreFileIO::Write());
-            const Bytes written = ReadAllBytes(File());
+            const Bytes written = ReadFileBytes(File());
             CScoreFileIO::Read();
             ASSERT_TRUE(CScoreFileIO::Write());
-            EXPECT_EQ(ReadAllBytes(File()), written);
+            EXPECT_EQ(ReadFileBytes(File()), written);
         }
     }
 }

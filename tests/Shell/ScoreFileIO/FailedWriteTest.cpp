@@ -47,11 +47,11 @@ TEST_F(FailedWrite, AFailedWriteLeavesTheOldFileAndTheTable)
         CScoreFileIO::Read();
         Add("Saved", 800);
         ASSERT_TRUE(CScoreFileIO::Write());
-        const Bytes goodFile = ReadAllBytes(File());
+        const Bytes goodFile = ReadFileBytes(File());
         Add("Unsaved", 900);
 
         EXPECT_FALSE(c.write());
-        EXPECT_EQ(ReadAllBytes(File()), goodFile);
+        EXPECT_EQ(ReadFileBytes(File()), goodFile);
         // A temporary file left behind would be a second entry in the folder.
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), std::filesystem::directory_iterator()), 1);
         EXPECT_EQ(NamesByRank(), Names({"Unsaved", "Saved"}));

@@ -27,7 +27,7 @@ TEST_F(ScoreFileLayout, AWrittenFileHasEveryFieldAtItsPlaceAndReadsBackUnchanged
     for (int field = 0; field < 11; ++field) {
         expected.Integer(FileImage::BlockOffset(9) + 36 + 4 * field, fields[field]);
     }
-    const Bytes written = ReadAllBytes(File());
+    const Bytes written = ReadFileBytes(File());
     EXPECT_EQ(written, expected.bytes);
 
     expected.bytes[FileImage::BlockOffset(9) + 4 + 14] = 0x5A; // behind the name
@@ -35,7 +35,7 @@ TEST_F(ScoreFileLayout, AWrittenFileHasEveryFieldAtItsPlaceAndReadsBackUnchanged
     ReadImage(expected.bytes);
     EXPECT_EQ(CScoreFileIO::GetEntry(1)->StatsRecord.nCompleteChains, -20);
     ASSERT_TRUE(CScoreFileIO::Write());
-    EXPECT_EQ(ReadAllBytes(File()), written);
+    EXPECT_EQ(ReadFileBytes(File()), written);
 }
 
 } // namespace

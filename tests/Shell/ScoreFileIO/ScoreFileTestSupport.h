@@ -2,6 +2,7 @@
 
 #include "Shell/ScoreFileIO/ScoreEntry.h"
 #include "Shell/ScoreFileIO/ScoreFileIO.h"
+#include "tests/Support/Common/FileBytes.h"
 #include "tests/Support/Common/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -10,24 +11,10 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 using Bytes = std::vector<unsigned char>;
-
-inline Bytes ReadAllBytes(const std::filesystem::path& file)
-{
-    std::ifstream stream(file, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
-}
-
-inline void WriteAllBytes(const std::filesystem::path& file, const Bytes& bytes)
-{
-    std::ofstream(file, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
 
 // Names by rank 1 to 10, the given ones first and "" for the empty blocks behind them.
 inline std::vector<std::string> Names(std::vector<std::string> first)
@@ -85,7 +72,7 @@ protected:
     // Writes the bytes as the file and reads it into a freshly initialised table.
     void ReadImage(const Bytes& bytes)
     {
-        WriteAllBytes(File(), bytes);
+        WriteFileBytes(File(), bytes);
         CScoreFileIO::Initialize(folder.Path());
         CScoreFileIO::Read();
     }

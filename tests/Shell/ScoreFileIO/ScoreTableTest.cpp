@@ -63,7 +63,7 @@ TEST_F(ScoreTable, ClearingEmptiesTheFileButKeepsItsIdentifierAndVersion)
     ASSERT_EQ(NamesByRank().front(), "Ann");
     CScoreFileIO::Clear();
     ASSERT_TRUE(CScoreFileIO::Write());
-    EXPECT_EQ(ReadAllBytes(File()), image.bytes);
+    EXPECT_EQ(ReadFileBytes(File()), image.bytes);
     EXPECT_EQ(CScoreFileIO::GetCount(), 0);
     EXPECT_TRUE(CScoreFileIO::IsHighScore(1));
 }

@@ -1,7 +1,6 @@
 #include "tests/Support/ResourceFixtures/ZipArchiveWriter.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <stdexcept>
 #include <zip.h>
 
@@ -26,11 +25,4 @@ bool WriteZipArchive(const std::filesystem::path& path, const std::vector<ZipEnt
         return false;
     }
     return true;
-}
-
-bool WriteFileBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes)
-{
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(file);
 }

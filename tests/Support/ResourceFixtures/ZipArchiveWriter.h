@@ -14,6 +14,3 @@ struct ZipEntryBytes {
 
 // Writes a zip archive holding the entries (compressed) at path; false when it cannot.
 bool WriteZipArchive(const std::filesystem::path& path, const std::vector<ZipEntryBytes>& entries);
-
-// Writes arbitrary bytes to a file (for archives that are not archives); false when it cannot.
-bool WriteFileBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
