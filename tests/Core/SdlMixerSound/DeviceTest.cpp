@@ -1,6 +1,7 @@
 #include "Core/SdlMixerSound/SdlMixerSound.h"
 
 #include "Core/Wave/CWave.h"
+#include "tests/Support/Common/SecondsUntil.h"
 #include "tests/Support/WaveImages/WaveImages.h"
 
 #include <SDL2/SDL_mixer.h>
@@ -41,20 +42,6 @@ struct BufferOf {
     SoundBuffer* buffer = nullptr;
     bool made = false;
 };
-
-// Waits until `condition` holds, for at most ten seconds; the seconds it took, or -1.
-template <typename Condition>
-double SecondsUntil(Condition condition)
-{
-    const auto start = std::chrono::steady_clock::now();
-    for (;;) {
-        const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        if (condition() || elapsed > 10.0) {
-            return condition() ? elapsed : -1.0;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-}
 
 // The sound device on SDL's dummy driver, which plays into nothing at the real rate.
 class SoundDeviceTest : public testing::Test {

@@ -4,6 +4,7 @@
 #include "Core/SequencedActions/SequencedAction.h"
 #include "Core/Sound/Sound.h"
 #include "tests/Support/Common/MarkerAction.h"
+#include "tests/Support/Common/SecondsUntil.h"
 #include "tests/Support/ResourceFixtures/InMemoryResourceLibrary.h"
 #include "tests/Support/WaveImages/WaveImages.h"
 
@@ -50,21 +51,14 @@ protected:
     }
 
     void Pump() { SequencedAction::HandleNextActions(time += 0.01); }
-    // Runs the scheduler every few milliseconds until `done()`; the seconds it took, or -1
-    // after ten seconds.
+    // The seconds until `done()`, with the scheduler run at every look.
     double SecondsUntil(const std::function<bool()>& done)
     {
-        const auto start = std::chrono::steady_clock::now();
-        for (;;) {
+        return ::SecondsUntil([&] {
             Pump();
-            const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-            if (done() || elapsed > 10.0) {
-                return done() ? elapsed : -1.0;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
+            return done();
+        });
     }
-
     std::ostringstream problems;
     ScopedInMemoryResources resources;
     double time = 0.0;
