@@ -42,12 +42,7 @@ protected:
     static void Play(const std::string& text, bool isNewGame = false)
     {
         for (char character : text + "x") {
-            SDL_Event key{};
-            key.type = SDL_KEYDOWN;
-            SDL_PushEvent(&key);
-            key.type = SDL_TEXTINPUT;
-            key.text.text[0] = character;
-            SDL_PushEvent(&key);
+            PushCharacter(character);
         }
         (isNewGame ? GamePlay::NewGame : GamePlay::ResumeGame)();
         EXPECT_EQ(GameState::State(), GameState::paused);

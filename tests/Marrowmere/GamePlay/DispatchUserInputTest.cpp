@@ -38,12 +38,11 @@ protected:
         GameFixture::TearDown();
     }
     static void Pump() { SequencedAction::HandleNextActions(Timer::PausableTime()); }
-    static void Push(Uint32 type, Uint8 button = SDL_BUTTON_LEFT, const char* text = "")
+    static void Push(Uint32 type, Uint8 button = SDL_BUTTON_LEFT)
     {
         SDL_Event event{};
         event.type = type;
         event.button.button = button;
-        if (type == SDL_TEXTINPUT) std::snprintf(event.text.text, sizeof event.text.text, "%s", text);
         SDL_PushEvent(&event);
     }
 };
@@ -75,10 +74,8 @@ TEST_F(DispatchUserInput, CharactersGoToTheSecretWordsDesktopKeysDoNotPause)
 {
     static bool modeSwitched = false;
     EasterEggs::AddEgg("ab", [] { modeSwitched = true; }, EasterEggs::persistent);
-    PushKey(SDL_SCANCODE_A);
-    Push(SDL_TEXTINPUT, 0, "a");
-    PushKey(SDL_SCANCODE_B);
-    Push(SDL_TEXTINPUT, 0, "B");
+    PushCharacter('a');
+    PushCharacter('B');
     Pump();
     Pump();
     EXPECT_TRUE(modeSwitched);

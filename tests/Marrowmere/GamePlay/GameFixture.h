@@ -16,6 +16,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <limits>
 #include <sstream>
 
@@ -89,6 +90,16 @@ protected:
         event.type = type;
         event.key.keysym.scancode = scancode;
         event.key.keysym.sym = SDL_GetKeyFromScancode(scancode);
+        SDL_PushEvent(&event);
+    }
+
+    // A typed character as SDL delivers it: its key going down, then its text.
+    static void PushCharacter(char character)
+    {
+        PushKey(SDL_GetScancodeFromKey(std::tolower(static_cast<unsigned char>(character))));
+        SDL_Event event{};
+        event.type = SDL_TEXTINPUT;
+        event.text.text[0] = character;
         SDL_PushEvent(&event);
     }
 

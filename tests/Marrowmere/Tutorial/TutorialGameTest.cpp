@@ -33,25 +33,19 @@ int BoardPlacesShown(Point2D at)
     return places;
 }
 
-// The tutorial through the real game loop as game_replay plays it, sounds muted, on a resource
-// back end that records the sounds asked for (it replaces the fixture's, so every block reads
-// as missing). A tutorial stuck for half an hour of its clock is stopped.
-class TutorialGameTest : public GameFixture {
-protected:
-    void SetUp() override
-    {
-        GameFixture::SetUp();
-        Resource::Initialize(sounds);
-        quitAfterReadings = 60L * 60 * 30;
-        Sound::SetMuting(true);
-        Tutorial::Activate();
-    }
-
-    SoundRecordingLibrary* sounds = new SoundRecordingLibrary; // owned by Resource once installed
-};
+// The game as the fixture sets it up, with the tutorial switched on by each test.
+using TutorialGameTest = GameFixture;
 
 TEST_F(TutorialGameTest, PlaysItsWholeScriptWithTheBoardInStepWithTheNarration)
 {
+    // Through the real game loop as game_replay plays it, sounds muted, on a resource back end
+    // that records the sounds asked for (every block reads as missing). A tutorial stuck for half
+    // an hour of its clock is stopped.
+    auto* sounds = new SoundRecordingLibrary; // owned by Resource
+    Resource::Initialize(sounds);
+    quitAfterReadings = 60L * 60 * 30;
+    Sound::SetMuting(true);
+    Tutorial::Activate();
     // The game after each of the tutorial's moves, as game_replay prints it.
     std::vector<std::string> games;
     GameDriver driver(*display, [] { return std::nullopt; }, [&](GameDriver::Event) {
@@ -103,6 +97,7 @@ TEST_F(TutorialGameTest, PlaysItsWholeScriptWithTheBoardInStepWithTheNarration)
 TEST_F(TutorialGameTest, AKeyEndsItAtOnceWithoutAPause)
 {
     // The key comes in the first pump, with the cursor hidden by the script's first step.
+    Tutorial::Activate();
     PushKey(SDL_SCANCODE_X);
     GamePlay::NewGame();
     EXPECT_EQ(GameState::State(), GameState::gameOver);

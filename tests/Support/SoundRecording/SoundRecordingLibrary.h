@@ -15,8 +15,6 @@
 // plays come in the order they were played.
 class SoundRecordingLibrary : public Resource::PlatformSpecifics {
 public:
-    using Block = std::pair<std::uint32_t, ResourceID>;
-
     // The node of a block in `blocks` is the back end's token for it.
     const void* GetPlatformSpecificResource(std::uint32_t type, ResourceID id) override
     {
@@ -29,7 +27,7 @@ public:
     const std::uint8_t* DereferencedPlatformSpecificResource(const void*) override { return nullptr; }
     void ReleasePlatformSpecificResource(const void* token) override
     {
-        const auto& [type, id] = *static_cast<const Block*>(token);
+        const auto& [type, id] = *static_cast<const decltype(blocks)::value_type*>(token);
         if (type == ResourceType::sound && onSoundReleased) {
             onSoundReleased(id);
         }
@@ -39,5 +37,5 @@ public:
     std::function<void(ResourceID)> onSoundReleased; // called with every sound id as it is let go
 
 private:
-    std::set<Block> blocks;
+    std::set<std::pair<std::uint32_t, ResourceID>> blocks;
 };
