@@ -65,19 +65,15 @@ TEST_F(DamagedScoreFile, DamagedTablesAreRepaired)
     EXPECT_EQ(CScoreFileIO::GetCount(), 10);
 }
 
-// With no file, or a folder in its place, the table is the cleared one. The first write makes a
-// missing data folder, but a file where the data folder should be is left alone.
-TEST_F(DamagedScoreFile, AMissingFileGivesTheClearedTable)
+// A folder in place of the file gives the cleared table (no file at all is every other test's
+// start). The first write makes a missing data folder, but a file where the data folder should be
+// is left alone.
+TEST_F(DamagedScoreFile, AFolderInPlaceOfTheFileGivesTheClearedTable)
 {
-    for (bool isFolder : {false, true}) {
-        if (isFolder) {
-            std::filesystem::create_directory(File());
-        }
-        CScoreFileIO::Initialize(folder.Path());
-        CScoreFileIO::Read();
-        EXPECT_EQ(CScoreFileIO::GetCount(), 0);
-        ExpectConsistentTable();
-    }
+    std::filesystem::create_directory(File());
+    CScoreFileIO::Read();
+    EXPECT_EQ(CScoreFileIO::GetCount(), 0);
+    ExpectConsistentTable();
     const std::filesystem::path fresh = folder.Path() / "share" / "Quillon Games" / "Marrowmere 1.0";
     CScoreFileIO::Initialize(fresh);
     ASSERT_TRUE(CScoreFileIO::Write());
