@@ -52,10 +52,9 @@ private:
     std::function<void()> onStep;
 };
 
-// Every test starts and ends with an empty scheduler.
+// Every test leaves an empty scheduler behind.
 class Scheduler : public ::testing::Test {
 protected:
-    void SetUp() override { SequencedAction::RemoveAllActions(); }
     void TearDown() override { SequencedAction::RemoveAllActions(); }
 
     static void Start() { SequencedAction::StartNewSequence(); }
