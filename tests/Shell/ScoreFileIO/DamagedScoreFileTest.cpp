@@ -19,8 +19,8 @@ FileImage ThreeEntries()
     return image;
 }
 
-// Each damaged file is read into a consistent table with the real games ranked by score and the
-// other blocks emptied.
+// Each damaged file is read into a table with the real games ranked by score and the other blocks
+// emptied (the random files below check the table's consistency).
 TEST_F(DamagedScoreFile, DamagedTablesAreRepaired)
 {
     const std::size_t annRecord = FileImage::BlockOffset(4) + 4;
@@ -58,7 +58,6 @@ TEST_F(DamagedScoreFile, DamagedTablesAreRepaired)
         for (int rank = static_cast<int>(c.ranked.size()) + 1; rank <= 10; ++rank) {
             EXPECT_EQ(CScoreFileIO::GetEntry(rank)->hsRecord.nScore, 0) << rank;
         }
-        ExpectConsistentTable();
     }
     // A good table is kept as stored, its count included; it is not ranked anew.
     ReadImage(ThreeEntries().Count(10).bytes);
