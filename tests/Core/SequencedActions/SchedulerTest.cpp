@@ -52,10 +52,9 @@ private:
     std::function<void()> onStep;
 };
 
-// Every test starts and ends with an empty scheduler.
+// Every test leaves an empty scheduler behind.
 class Scheduler : public ::testing::Test {
 protected:
-    void SetUp() override { SequencedAction::RemoveAllActions(); }
     void TearDown() override { SequencedAction::RemoveAllActions(); }
 
     static void Start() { SequencedAction::StartNewSequence(); }
@@ -190,15 +189,12 @@ TEST_F(Scheduler, AStepThatThrowsLeavesTheSchedulerUsableAndRemoveAllEndsEveryth
 }
 
 // Writes down every level it is asked to show.
-class RecordingFade : public FadeAction {
-public:
+struct RecordingFade : FadeAction {
     RecordingFade(std::vector<double>& levels, double start, double end, double duration)
         : FadeAction(start, end, duration), levels(levels)
     {
     }
     void Fade(double level) override { levels.push_back(level); }
-
-private:
     std::vector<double>& levels;
 };
 
@@ -230,6 +226,14 @@ using SchedulerDeathTest = Scheduler;
 // Each misuse of the scheduler ends the program with a message that names it.
 TEST_F(SchedulerDeathTest, MisuseEndsTheProgram)
 {
+    // The misuse happens in the step of a sequence's only action.
+    const auto inAStep = [this](std::function<void()> step) {
+        return std::function<void()>([this, step] {
+            Start();
+            Forever("step", step);
+            Pump(0.0);
+        });
+    };
     const std::pair<std::function<void()>, const char*> misuses[] = {
         {[this] { Forever("orphan"); }, "an action was constructed while no sequence exists"},
         {[this] {
@@ -238,25 +242,9 @@ TEST_F(SchedulerDeathTest, MisuseEndsTheProgram)
              delete Forever("behind");
          },
          "an action was destroyed while it was not the running action"},
-        {[this] {
-             Start();
-             Handler* own = Current();
-             Forever("suicidal", [own] { delete own; });
-             Pump(0.0);
-         },
-         "a sequence was destroyed by one of its own actions"},
-        {[this] {
-             Start();
-             Forever("pumper", [] { Pump(1.0); });
-             Pump(0.0);
-         },
-         "HandleNextActions\\(\\) was called from inside"},
-        {[this] {
-             Start();
-             Forever("clearer", [] { SequencedAction::RemoveAllActions(); });
-             Pump(0.0);
-         },
-         "RemoveAllActions\\(\\) was called from inside"},
+        {inAStep([] { delete Current(); }), "a sequence was destroyed by one of its own actions"},
+        {inAStep([] { Pump(1.0); }), "HandleNextActions\\(\\) was called from inside"},
+        {inAStep([] { SequencedAction::RemoveAllActions(); }), "RemoveAllActions\\(\\) was called from inside"},
     };
     for (const auto& [misuse, message] : misuses) {
         EXPECT_DEATH(misuse(), std::string("action scheduler misused: ") + message);

@@ -33,46 +33,35 @@ int RawAtMost(double share)
     return static_cast<int>(share * RandomGenerator::maximumRaw);
 }
 
-// Each case: the raw values the draws get, and the item, creature and facing they must give. The
-// creature is drawn before its facing; different quarters for the two catch a swapped order.
+// The item draw falls into bands that end at the running sums of the weights; an animal then
+// draws its creature and after it its facing, each by quarters. The creature's raw value sits at
+// the top of its quarter and the facing's at the bottom of its own; every creature meets every
+// facing, so drawing the two in the other order shows.
 TEST_F(ItemQueueTest, EachItemCreatureAndFacingHasItsBandOfDraws)
 {
-    using Item = ItemQueue::ItemType;
-    struct Case {
-        std::vector<int> raws;
-        Item item;
-        ObjectType animal = grazer;
-        DirectionType direction = left;
-    };
-    const int q1 = RawAtMost(0.25), q2 = RawAtMost(0.5), q3 = RawAtMost(0.75), animalDraw = RawAtMost(0.6);
-    const Case cases[] = {
-        {{0}, ItemQueue::cloud},
-        {{RawAtMost(0.92) + 1}, ItemQueue::cloud},
-        {{1, 32767, 1}, ItemQueue::animal, cannibal, up},
-        {{animalDraw, 1, q3 + 1}, ItemQueue::animal, flyer, right},
-        {{animalDraw, q1, q2 + 1}, ItemQueue::animal, flyer, left},
-        {{animalDraw, q1 + 1, q3}, ItemQueue::animal, swimmer, left},
-        {{animalDraw, q2, q1 + 1}, ItemQueue::animal, swimmer, down},
-        {{animalDraw, q2 + 1, q2}, ItemQueue::animal, grazer, down},
-        {{animalDraw, q3, 32767}, ItemQueue::animal, grazer, right},
-        {{animalDraw, q3 + 1, q1}, ItemQueue::animal, cannibal, up},
-        {{animalDraw + 1}, ItemQueue::reverser}, {{RawAtMost(0.68)}, ItemQueue::reverser},
-        {{RawAtMost(0.68) + 1}, ItemQueue::clockwiseTurner}, {{RawAtMost(0.76)}, ItemQueue::clockwiseTurner},
-        {{RawAtMost(0.76) + 1}, ItemQueue::counterclockwiseTurner},
-        {{RawAtMost(0.84)}, ItemQueue::counterclockwiseTurner},
-        {{RawAtMost(0.84) + 1}, ItemQueue::death}, {{RawAtMost(0.92)}, ItemQueue::death},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.raws));
+    const auto expectDraw = [this](std::vector<int> raws, ItemQueue::ItemType item, int animal, int direction) {
+        SCOPED_TRACE(testing::PrintToString(raws));
         // A tool keeps the creature and facing chosen before, and no draw leaves an item available.
         ItemQueue::SetCurrentItem(ItemQueue::animal, grazer, left);
-        Script(c.raws);
+        Script(raws);
         ItemQueue::ChooseNextItem();
-        EXPECT_EQ(DrawsUsed(), c.raws.size());
-        EXPECT_EQ(ItemQueue::CurrentItem(), c.item);
-        EXPECT_EQ(ItemQueue::CurrentAnimal(), c.animal);
-        EXPECT_EQ(ItemQueue::CurrentDirection(), c.direction);
+        EXPECT_EQ(DrawsUsed(), raws.size());
+        EXPECT_EQ(ItemQueue::CurrentItem(), item);
+        EXPECT_EQ(ItemQueue::CurrentAnimal(), animal);
+        EXPECT_EQ(ItemQueue::CurrentDirection(), direction);
         EXPECT_FALSE(ItemQueue::IsAnyItemAvailable());
+    };
+    for (int creature = 0; creature < 4; ++creature) {
+        for (int facing = 0; facing < 4; ++facing) {
+            const int animalDraw = facing % 2 == 0 ? 1 : RawAtMost(0.6);
+            const std::vector<int> raws = {animalDraw, RawAtMost(0.25 * (creature + 1)), RawAtMost(0.25 * facing) + 1};
+            expectDraw(raws, ItemQueue::animal, flyer + creature, up + facing);
+        }
+    }
+    const double ceilings[] = {0.6, 0.68, 0.76, 0.84, 0.92, 1.0};
+    for (int item = ItemQueue::reverser; item <= ItemQueue::cloud; ++item) {
+        expectDraw({RawAtMost(ceilings[item - 1]) + 1}, static_cast<ItemQueue::ItemType>(item), grazer, left);
+        expectDraw({RawAtMost(ceilings[item])}, static_cast<ItemQueue::ItemType>(item), grazer, left);
     }
 }
 

@@ -6,11 +6,12 @@ namespace {
 
 using Rectangle = QuillonRectangle<int>;
 
-TEST(LocationsBoard, LotsTileTheBoardWithoutGapsOrOverlapAndCarryTheirDials)
+TEST(LocationsBoard, LotsTileTheBoardWithoutGapsOrOverlapAndCarryTheirDialsAndPointers)
 {
     EXPECT_EQ(Locations::ObjectAnimationPosition(4, 4), Point2D(374, 374));
     EXPECT_EQ(Locations::LandLotHotSpotBounds(2, 3), (Rectangle{284, 372, 196, 284}));
     EXPECT_EQ(Locations::CompleteChainMessagePosition(2, 3), Point2D(284 - 43, 196 + 1));
+    const Point2D touch[] = {{10, 20}, {10, 0}, {20, 10}, {0, 10}}; // up, down, left, right
     for (int row = 0; row < 5; ++row) {
         for (int column = 0; column < 5; ++column) {
             const Rectangle lot = Locations::LandLotHotSpotBounds(row, column);
@@ -26,28 +27,25 @@ TEST(LocationsBoard, LotsTileTheBoardWithoutGapsOrOverlapAndCarryTheirDials)
             EXPECT_EQ(Locations::LandLotHotSpotCenter(row, column), center);
             EXPECT_EQ(Locations::FloatingScoreIncrementPosition(row, column), center);
             EXPECT_EQ(Locations::LandLotPointerPosition(row, column), Point2D(lot.left + 2, lot.top + 46));
-            // The two timer dials sit in the lot's top corners.
-            EXPECT_EQ(Locations::StarvationTimerPosition(row, column), Point2D(lot.left + 3, lot.top + 3));
-            EXPECT_EQ(Locations::FloodTimerPosition(row, column), Point2D(lot.right - 23, lot.top + 3));
+            // The two timer dials sit in the lot's top corners; a pointer touches a dial's edge
+            // from the side it points from.
+            const Point2D starvation = Locations::StarvationTimerPosition(row, column);
+            const Point2D flood = Locations::FloodTimerPosition(row, column);
+            EXPECT_EQ(starvation, Point2D(lot.left + 3, lot.top + 3));
+            EXPECT_EQ(flood, Point2D(lot.right - 23, lot.top + 3));
+            EXPECT_EQ(Locations::StarvationTimerCenter(row, column), starvation + Point2D(10, 10));
+            EXPECT_EQ(Locations::FloodTimerCenter(row, column), flood + Point2D(10, 10));
+            for (int direction = up; direction <= right; ++direction) {
+                const auto pointing = static_cast<DirectionType>(direction);
+                EXPECT_EQ(Locations::StarvationTimerPointerPosition(row, column, pointing), starvation + touch[direction]);
+                EXPECT_EQ(Locations::FloodTimerPointerPosition(row, column, pointing), flood + touch[direction]);
+            }
         }
     }
+    EXPECT_EQ(Locations::TimerRadius(), 10);
     const Point2D end = Locations::InhabitantsAreaOrigin() + Locations::InhabitantsAreaSize();
     EXPECT_EQ(Locations::LandLotHotSpotBounds(4, 4).right, end.x);
     EXPECT_EQ(Locations::LandLotHotSpotBounds(4, 4).bottom, end.y);
-}
-
-TEST(LocationsBoard, PointersTouchTheDialsFromTheirDirection)
-{
-    EXPECT_EQ(Locations::TimerRadius(), 10);
-    EXPECT_EQ(Locations::StarvationTimerCenter(1, 2), Locations::StarvationTimerPosition(1, 2) + Point2D(10, 10));
-    EXPECT_EQ(Locations::FloodTimerCenter(1, 2), Locations::FloodTimerPosition(1, 2) + Point2D(10, 10));
-    const Point2D dial = Locations::FloodTimerPosition(3, 0);
-    EXPECT_EQ(Locations::FloodTimerPointerPosition(3, 0, up), dial + Point2D(10, 20));
-    EXPECT_EQ(Locations::FloodTimerPointerPosition(3, 0, down), dial + Point2D(10, 0));
-    EXPECT_EQ(Locations::FloodTimerPointerPosition(3, 0, left), dial + Point2D(20, 10));
-    EXPECT_EQ(Locations::FloodTimerPointerPosition(3, 0, right), dial + Point2D(0, 10));
-    EXPECT_EQ(Locations::StarvationTimerPointerPosition(0, 4, right),
-              Locations::StarvationTimerPosition(0, 4) + Point2D(0, 10));
 }
 
 // The positions worked out from the panel's layout rather than written down as they are.

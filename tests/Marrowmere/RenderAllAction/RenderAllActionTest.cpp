@@ -44,17 +44,4 @@ TEST_F(FrameRenderer, DrawsOneFramePerPassAndNeverEnds)
     EXPECT_NE(SequencedAction::CurrentSequence(), nullptr);
 }
 
-TEST_F(FrameRenderer, SeesWhatEarlierSequencesDidInTheSamePass)
-{
-    // The cursor's sequence runs before the renderer's, so a move made there shows at once.
-    Graphic8BitSprite sprite(square, Point2D(0, 0), 16);
-    SequencedAction::StartNewSequence();
-    new Sprite::ChangePositionAction(&sprite, Point2D(50, 60));
-    SequencedAction::StartNewSequence();
-    new RenderAllAction;
-    SequencedAction::HandleNextActions(0.0);
-    EXPECT_EQ(screen.Screen().VisiblePixel(50, 60), 4);
-    EXPECT_EQ(screen.Screen().VisiblePixel(0, 0), 150);
-}
-
 } // namespace

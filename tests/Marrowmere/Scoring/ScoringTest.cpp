@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -12,7 +13,9 @@ protected:
     void SetUp() override { Scoring::SetUp(); }
 };
 
-TEST_F(ScoringTest, IncrementsAddToScoreAndTurnAndSetUpClearsEveryCount)
+// Eatings are tallied by chain length; SetUp then clears every count but the running turn score,
+// which every turn resets before use.
+TEST_F(ScoringTest, IncrementsAndEatingsAddUpAndSetUpClearsEveryCount)
 {
     Scoring::StartAccumulatingCurrentTurnScore();
     Scoring::IncrementScore(50);
@@ -25,19 +28,22 @@ TEST_F(ScoringTest, IncrementsAddToScoreAndTurnAndSetUpClearsEveryCount)
     Scoring::StopAccumulatingCurrentTurnScore();
     Scoring::IncrementTotalTurnsCount();
     Scoring::IncrementCompleteChainsCount();
-    const auto statistics = Scoring::Statistics();
+    for (int count : {0, 1, 1, 2, 3, 4, 5, 7, 2}) {
+        Scoring::TallyEatings(count);
+    }
+    const auto s = Scoring::Statistics();
     EXPECT_EQ(Scoring::Score(), 400);
-    EXPECT_EQ(statistics.bestTurnScore, 350);
-    EXPECT_EQ(statistics.totalTurnsCount, 1);
-    EXPECT_EQ(statistics.completeChainsCount, 1);
+    EXPECT_EQ((std::vector<int>{s.bestTurnScore, s.totalTurnsCount, s.totalEatingsCount, s.singleEatingsCount,
+                                s.twoChainEatingsCount, s.threeChainEatingsCount, s.fourChainEatingsCount,
+                                s.fivePlusChainEatingsCount, s.longestChainCount, s.completeChainsCount}),
+              (std::vector<int>{350, 1, 1 + 1 + 2 + 3 + 4 + 5 + 7 + 2, 2, 2, 1, 1, 2, 7, 1}));
 
-    Scoring::TallyEatings(3);
     Scoring::SetUp();
     EXPECT_EQ(Scoring::Score(), 0);
     int fields[11];
     const auto cleared = Scoring::Statistics();
     std::memcpy(fields, &cleared, sizeof fields);
-    for (int field = 1; field < 11; ++field) {  // the running turn score is reset by every turn
+    for (int field = 1; field < 11; ++field) {
         EXPECT_EQ(fields[field], 0) << "field " << field;
     }
 }
@@ -50,21 +56,6 @@ TEST_F(ScoringTest, TheScoreSurvivesLargeValuesAndStopsAtTheLargestInt)
     Scoring::IncrementScore(1000);
     EXPECT_EQ(Scoring::Score(), INT_MAX);
     EXPECT_GT(Scoring::Statistics().currentTurnScore, 0);
-}
-
-TEST_F(ScoringTest, EatingsAreTalliedByChainLength)
-{
-    for (int count : {0, 1, 1, 2, 3, 4, 5, 7, 2}) {
-        Scoring::TallyEatings(count);
-    }
-    const auto s = Scoring::Statistics();
-    EXPECT_EQ(s.totalEatingsCount, 1 + 1 + 2 + 3 + 4 + 5 + 7 + 2);
-    const int byLength[] = {s.singleEatingsCount, s.twoChainEatingsCount, s.threeChainEatingsCount,
-                            s.fourChainEatingsCount, s.fivePlusChainEatingsCount, s.longestChainCount};
-    const int expected[] = {2, 2, 1, 1, 2, 7};
-    for (int index = 0; index < 6; ++index) {
-        EXPECT_EQ(byLength[index], expected[index]) << "count " << index;
-    }
 }
 
 }  // namespace
