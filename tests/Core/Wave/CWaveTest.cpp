@@ -52,7 +52,7 @@ Bytes Patched(Bytes image, std::size_t offset, std::uint8_t value)
 const Bytes pcmWave = PcmWave(1, 11025, 8, someSamples);
 // IMA ADPCM in two blocks of 256 bytes, whose format chunk carries two extra bytes (505 samples a
 // block) at offset 36, behind the common fields, and a fact chunk.
-const Bytes imaWave = ImaAdpcmWave(8000, ToneSamples16Bit(600, 0.01, 9000), 256);
+const Bytes imaWave = ImaAdpcmWave(8000, 2, 256, 9000);
 
 } // namespace
 
