@@ -88,15 +88,13 @@ TEST(SkipDumpRunEncoder, GraphicBlockHasTheHeaderThenTheRows)
     EXPECT_EQ(block, expected);
 }
 
+// Pixels that do not fill the size, a negative size and a placement beyond 16 bits.
 TEST(SkipDumpRunEncoder, RefusesImagesItCannotDescribe)
 {
-    SkipDumpRunEncoder::Image wrongCount{4, 2, Bytes(7, 1)};
-    EXPECT_THROW(SkipDumpRunEncoder::EncodeImage(wrongCount, 0), std::invalid_argument);
-    SkipDumpRunEncoder::Image negative{-1, 0, {}};
-    EXPECT_THROW(SkipDumpRunEncoder::EncodeImage(negative, 0), std::invalid_argument);
-    SkipDumpRunEncoder::Image fine{1, 1, {1}};
-    EXPECT_THROW(SkipDumpRunEncoder::MakeGraphicBlock(fine, 0, 40000, 0, 0), std::invalid_argument);
-    EXPECT_THROW(SkipDumpRunEncoder::MakeGraphicBlock(fine, 0, 0, -40000, 0), std::invalid_argument);
+    EXPECT_THROW(SkipDumpRunEncoder::EncodeImage({4, 2, Bytes(7, 1)}, 0), std::invalid_argument);
+    EXPECT_THROW(SkipDumpRunEncoder::EncodeImage({-1, 0, {}}, 0), std::invalid_argument);
+    EXPECT_THROW(SkipDumpRunEncoder::MakeGraphicBlock({1, 1, {1}}, 0, 40000, 0, 0), std::invalid_argument);
+    EXPECT_THROW(SkipDumpRunEncoder::MakeGraphicBlock({1, 1, {1}}, 0, 0, -40000, 0), std::invalid_argument);
 }
 
 } // namespace

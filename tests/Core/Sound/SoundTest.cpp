@@ -14,7 +14,6 @@
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
-#include <functional>
 #include <sstream>
 #include <thread>
 
@@ -51,14 +50,6 @@ protected:
     }
 
     void Pump() { SequencedAction::HandleNextActions(time += 0.01); }
-    // The seconds until `done()`, with the scheduler run at every look.
-    double SecondsUntil(const std::function<bool()>& done)
-    {
-        return ::SecondsUntil([&] {
-            Pump();
-            return done();
-        });
-    }
     std::ostringstream problems;
     ScopedInMemoryResources resources;
     double time = 0.0;
@@ -173,8 +164,9 @@ TEST_F(SoundActionsTest, MutedMissingBrokenAsynchronousAndLoopedPlaysDoNotWait)
     EXPECT_EQ(Mix_Playing(-1), 2);
 }
 
-// The sound plays in a sequence of its own, which holds the actions queued behind it until it ends.
-TEST_F(SoundActionsTest, PlayAsynchronouslyQueuesLaterActionsBehindTheSound)
+// The sound plays in a sequence of its own, which holds the actions queued behind it until it
+// ends. Removing the action (here with every other) silences its sound.
+TEST_F(SoundActionsTest, PlayAsynchronouslyQueuesLaterActionsBehindTheSoundUntilRemoved)
 {
     SequencedAction::StartNewSequence();
     auto* oldSequence = SequencedAction::CurrentSequence();
@@ -185,13 +177,12 @@ TEST_F(SoundActionsTest, PlayAsynchronouslyQueuesLaterActionsBehindTheSound)
     Pump();
     EXPECT_FALSE(afterSound);
     EXPECT_EQ(Mix_Playing(-1), 1);
-    EXPECT_GT(SecondsUntil([&] { return afterSound; }), 0.2);
+    EXPECT_GT(SecondsUntil([&] {
+        Pump();
+        return afterSound;
+    }), 0.2);
     EXPECT_EQ(Mix_Playing(-1), 0);
-}
 
-// Removing the action (here with every other) silences its sound.
-TEST_F(SoundActionsTest, RemovingTheActionSilencesAWaitingSound)
-{
     SequencedAction::StartNewSequence();
     new Sound::PlaySynchronouslyAction(longToneID, 0, 1.0, 0.0);
     Pump();

@@ -1,5 +1,5 @@
 // Plays a short tone from the left edge of the screen, the centre and the right edge, then the
-// same tone as an IMA ADPCM wave at half loudness, through the sound device the machine has.
+// same tone at half loudness, through the sound device the machine has.
 // Run it from a desktop session and listen; without a sound device it says so and ends.
 #include "Core/Resource/ResourceType.h"
 #include "Core/Sound/Sound.h"
@@ -22,15 +22,13 @@ int main()
     }
     std::printf("Sound device open: 22 050 Hz, 16-bit, stereo.\n");
     ScopedInMemoryResources resources;
-    const auto tone = WaveImages::ToneSamples16Bit(22050 * 6 / 10, 440.0 / 22050.0, 12000);
-    resources.Add(ResourceType::sound, 1, WaveImages::PcmWave(1, 22050, 16, WaveImages::AsBytes(tone)));
-    resources.Add(ResourceType::sound, 2, WaveImages::ImaAdpcmWave(22050, tone, 512));
-    const std::tuple<const char*, short, double, double> steps[] = {{"Left edge of the screen", 1, 1.0, -0.5},
-        {"Centre", 1, 1.0, 0.0}, {"Right edge of the screen", 1, 1.0, 0.5}, {"IMA ADPCM, centre, level 0.5 (-20 dB)", 2, 0.5, 0.0}};
-    for (const auto& [what, id, level, position] : steps) {
+    resources.Add(ResourceType::sound, 1, WaveImages::ToneWave(0.6));
+    const std::tuple<const char*, double, double> steps[] = {{"Left edge of the screen", 1.0, -0.5},
+        {"Centre", 1.0, 0.0}, {"Right edge of the screen", 1.0, 0.5}, {"Centre, level 0.5 (-20 dB)", 0.5, 0.0}};
+    for (const auto& [what, level, position] : steps) {
         std::printf("%s\n", what);
         std::fflush(stdout);
-        Sound sound(id);
+        Sound sound(1);
         sound.StartPlaying(level, position);
         while (sound.IsPlaying()) {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));

@@ -52,52 +52,32 @@ Bytes Patched(Bytes image, std::size_t offset, std::uint8_t value)
 const Bytes pcmWave = PcmWave(1, 11025, 8, someSamples);
 // IMA ADPCM in two blocks of 256 bytes, whose format chunk carries two extra bytes (505 samples a
 // block) at offset 36, behind the common fields, and a fact chunk.
-const Bytes imaWave = ImaAdpcmWave(8000, ToneSamples16Bit(600, 0.01, 9000), 256);
+const Bytes imaWave = ImaAdpcmWave(8000, 2, 256, 9000);
 
 } // namespace
 
 // Chunks come in any order among others; the format block holds the common fields as stored,
 // and its extra bytes are kept only for compressed formats and only when they lie inside the chunk.
-TEST(CWave, FindsTheChunksAndKeepsOnlyTheExtrasOfCompressedFormats)
+// Images that are no waves, miss a chunk or are cut short fail with their reason and hold nothing.
+TEST(CWave, FindsTheChunksOrFailsWithTheReason)
 {
     Bytes longPcm = CommonFormat(1, 1, 11025, 1, 8);
     Append16(longPcm, 22);
     longPcm.insert(longPcm.end(), {7, 7, 7, 7});
     const struct {
         Bytes image;
-        std::uint16_t extraSize;
-        Bytes samples;
+        CW_ERROR error;
+        std::uint16_t extraSize = 0;
+        Bytes samples = someSamples;
     } rows[] = {
-        {PcmWave(2, 22050, 16, someSamples), 0, someSamples},
+        {PcmWave(2, 22050, 16, someSamples), CWE_NONE},
         {RiffImage("WAVE", {Chunk("LIST", {9, 9, 9}), Chunk("data", someSamples), Chunk("junk", {9}),
-                               Chunk("fmt ", CommonFormat(1, 1, 11025, 1, 8))}), 0, someSamples},
-        {PcmWave(1, 8000, 8, {}), 0, {}},
-        {RiffImage("WAVE", {Chunk("fmt ", longPcm), Chunk("data", someSamples)}), 0, someSamples},
-        {imaWave, 2, Bytes(imaWave.end() - 512, imaWave.end())},
+                               Chunk("fmt ", CommonFormat(1, 1, 11025, 1, 8))}), CWE_NONE},
+        {PcmWave(1, 8000, 8, {}), CWE_NONE, 0, {}},
+        {RiffImage("WAVE", {Chunk("fmt ", longPcm), Chunk("data", someSamples)}), CWE_NONE},
+        {imaWave, CWE_NONE, 2, Bytes(imaWave.end() - 512, imaWave.end())},
         // Exactly the common fields: the next chunk's header is not taken for an extra size.
-        {RiffImage("WAVE", {Chunk("fmt ", CommonFormat(7, 1, 8000, 1, 8)), Chunk("data", someSamples)}), 0,
-            someSamples},
-    };
-    const std::string formatIdentifier = "fmt ";
-    for (const auto& row : rows) {
-        SCOPED_TRACE(testing::PrintToString(row.image));
-        CWave wave;
-        ASSERT_TRUE(LoadExactly(row.image, wave));
-        EXPECT_TRUE(wave.IsLoaded());
-        const auto formatChunk = std::ranges::search(row.image, formatIdentifier).begin();
-        EXPECT_EQ(std::memcmp(wave.GetWaveFormat(), &formatChunk[8], 16), 0);
-        EXPECT_EQ(wave.GetWaveFormat()->cbSize, row.extraSize);
-        EXPECT_EQ(Samples(wave), row.samples);
-        if (row.extraSize == 2) {
-            EXPECT_EQ(FormatExtraBytes(wave.GetWaveFormat())[0] | FormatExtraBytes(wave.GetWaveFormat())[1] << 8, 505);
-        }
-    }
-}
-
-// Images that are no waves, miss a chunk or are cut short fail with their reason and hold nothing.
-TEST(CWave, BrokenImagesFailWithTheirReason)
-{
-    const std::pair<Bytes, CW_ERROR> images[] = {
+        {RiffImage("WAVE", {Chunk("fmt ", CommonFormat(7, 1, 8000, 1, 8)), Chunk("data", someSamples)}), CWE_NONE},
         {Patched(pcmWave, 3, 'X'), CWE_BADFORMAT},  // not RIFF
         {Patched(pcmWave, 8, 'X'), CWE_BADFORMAT},  // not WAVE
         {{'R', 'I', 'F', 'F', 4, 0, 0, 0}, CWE_BADFORMAT},
@@ -111,10 +91,23 @@ TEST(CWave, BrokenImagesFailWithTheirReason)
         {Bytes(pcmWave.begin(), pcmWave.begin() + 30), CWE_READFAIL},
         {Bytes(imaWave.begin(), imaWave.begin() + 37), CWE_READFAIL}, // cut in the extra size
     };
-    for (std::size_t index = 0; index < std::size(images); ++index) {
+    const std::string formatIdentifier = "fmt ";
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(row.image));
         CWave wave;
-        EXPECT_FALSE(LoadExactly(images[index].first, wave)) << "image " << index;
-        EXPECT_EQ(wave.GetLastError(), images[index].second) << "image " << index;
+        EXPECT_EQ(LoadExactly(row.image, wave), row.error == CWE_NONE);
+        EXPECT_EQ(wave.IsLoaded(), row.error == CWE_NONE);
+        EXPECT_EQ(wave.GetLastError(), row.error);
+        if (!wave.IsLoaded()) {
+            continue;
+        }
+        const auto formatChunk = std::ranges::search(row.image, formatIdentifier).begin();
+        EXPECT_EQ(std::memcmp(wave.GetWaveFormat(), &formatChunk[8], 16), 0);
+        EXPECT_EQ(wave.GetWaveFormat()->cbSize, row.extraSize);
+        EXPECT_EQ(Samples(wave), row.samples);
+        if (row.extraSize == 2) {
+            EXPECT_EQ(FormatExtraBytes(wave.GetWaveFormat())[0] | FormatExtraBytes(wave.GetWaveFormat())[1] << 8, 505);
+        }
     }
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstring>
+#include <optional>
 
 #include "Core/ZipResource/ResourceLibraries.h"
 #include "tests/Support/Common/FileBytes.h"
@@ -11,6 +13,16 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 using Paths = std::vector<std::filesystem::path>;
+
+// Bytes without a short repeating pattern, so that the archive holds them really compressed.
+Bytes Noise(std::size_t size)
+{
+    Bytes bytes(size);
+    for (std::size_t index = 0; index < size; ++index) {
+        bytes[index] = static_cast<std::uint8_t>(index * 31 + index / 7);
+    }
+    return bytes;
+}
 
 TEST(SearchPathTest, ExecutableFolderThenInstalledShareThenEachAbsoluteXdgDataFolder)
 {
@@ -52,10 +64,7 @@ using ZipLibraryTest = ResourceLibrariesTest;
 // Entries are read whole and found by name without regard to case; an id is matched by value.
 TEST_F(ZipLibraryTest, EntriesAreReadWholeAndFoundByNameWithoutRegardToCase)
 {
-    Bytes large(200000);
-    for (std::size_t index = 0; index < large.size(); ++index) {
-        large[index] = static_cast<std::uint8_t>(index * 31 + index / 7);
-    }
+    const Bytes large = Noise(200000);
     const auto path = Folder("library") / "mm_grf1.zip";
     ASSERT_TRUE(WriteZipArchive(path, {{"GRF1/1001", {1, 2, 3}}, {"SND/1021", large}, {"BITMAP/Logo_Marrowmere", {7}},
                                           {"empty/", {}}, {"GRF1/01003", {8}}, {"GRF1/-7", {2}}}));
@@ -100,35 +109,41 @@ TEST_F(ResourceLibrariesTest, TheFirstFolderHoldingALibraryIsTheOneRead)
     EXPECT_FALSE(ResourceLibraries::IsLoaded("mm_vid"));
 }
 
-// An empty file, a cut-short or damaged archive and a missing file fail cleanly, with the reason
-// and the system's error number.
-TEST_F(ResourceLibrariesTest, BrokenOrMissingLibrariesFailCleanly)
+// An empty file, a cut-short or damaged archive, a file the user may not read and a missing file
+// fail cleanly, with the reason and the system's error number.
+TEST_F(ResourceLibrariesTest, BrokenUnreadableOrMissingLibrariesFailCleanly)
 {
-    Bytes payload(5000);
-    for (std::size_t index = 0; index < payload.size(); ++index) {
-        payload[index] = static_cast<std::uint8_t>((index * 7919) >> 3);
-    }
     const auto folder = Folder("broken");
-    ASSERT_TRUE(WriteZipArchive(folder / "good.zip", {{"GRF1/1", payload}, {"GRF1/2", payload}}));
+    ASSERT_TRUE(WriteZipArchive(folder / "good.zip", {{"GRF1/1", Noise(5000)}, {"GRF1/2", Noise(5000)}}));
     const Bytes good = ReadFileBytes(folder / "good.zip");
     Bytes damaged = good;
     for (std::size_t index = 60; index < 400; ++index) {
         damaged[index] ^= 0x5A; // inside the first entry's compressed data
     }
-    const Bytes files[] = {{}, Bytes(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(good.size() / 2)), damaged};
-    for (std::size_t index = 0; index < std::size(files); ++index) {
-        SCOPED_TRACE("file " + std::to_string(index));
-        ASSERT_TRUE(WriteFileBytes(folder / "mm_res.zip", files[index]));
-        const LibraryLoadResult result = ResourceLibraries::Load("mm_res", {folder});
+    // Only the file's own permissions stop the reading: anyone may pass through the folders.
+    for (const auto& path : {root.Path(), folder}) {
+        std::filesystem::permissions(path, std::filesystem::perms::others_exec, std::filesystem::perm_options::add);
+    }
+    const std::pair<std::optional<Bytes>, int> files[] = {{Bytes{}, EINVAL},
+        {Bytes(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(good.size() / 2)), EINVAL}, {damaged, EINVAL},
+        {good, EACCES}, {std::nullopt, ENOENT}};
+    const auto load = [&] { return ResourceLibraries::Load("mm_res", {folder}); };
+    for (const auto& [file, errorNumber] : files) {
+        SCOPED_TRACE(testing::Message() << (file ? file->size() : 0) << " bytes, " << std::strerror(errorNumber));
+        std::filesystem::remove(folder / "mm_res.zip");
+        if (file) {
+            ASSERT_TRUE(WriteFileBytes(folder / "mm_res.zip", *file));
+        }
+        if (errorNumber == EACCES) {
+            std::filesystem::permissions(folder / "mm_res.zip", std::filesystem::perms::none);
+        }
+        const LibraryLoadResult result = errorNumber == EACCES ? WithFileAccessOfNobody(load) : load();
         EXPECT_FALSE(result.loaded);
-        EXPECT_EQ(result.errorNumber, EINVAL);
+        EXPECT_EQ(result.errorNumber, errorNumber);
         EXPECT_FALSE(result.problem.empty());
         EXPECT_FALSE(ResourceLibraries::IsLoaded("mm_res"));
     }
-    const LibraryLoadResult missing = ResourceLibraries::Load("mm_res", {Folder("nothing")});
-    EXPECT_FALSE(missing.loaded);
-    EXPECT_EQ(missing.errorNumber, ENOENT);
-    EXPECT_EQ(missing.MissingLibraryMessage(),
+    EXPECT_EQ(load().MissingLibraryMessage(),
         " Marrowmere can't find the required file MM_RES.ZIP and is terminating this application!");
 }
 
@@ -149,20 +164,6 @@ TEST_F(ResourceLibrariesTest, GameLibrariesLoadInOrderAndAFailureUnloadsTheEarli
 
     ASSERT_TRUE(WriteZipArchive(folder / "mm_snd.zip", {{"TEST/1", {1}}}));
     EXPECT_TRUE(ResourceLibraries::LoadGameLibraries({folder}).loaded);
-}
-
-TEST_F(ResourceLibrariesTest, AnUnreadableLibraryFailsCleanly)
-{
-    const auto folder = Folder("locked");
-    ASSERT_TRUE(WriteZipArchive(folder / "mm_spqa.zip", {{"SPAN/1", {1}}}));
-    std::filesystem::permissions(folder / "mm_spqa.zip", std::filesystem::perms::none);
-    // Only the file's own permissions stop the reading: anyone may pass through the folders.
-    for (const auto& path : {root.Path(), folder}) {
-        std::filesystem::permissions(path, std::filesystem::perms::others_exec, std::filesystem::perm_options::add);
-    }
-    const LibraryLoadResult result = WithFileAccessOfNobody([&] { return ResourceLibraries::Load("mm_spqa", {folder}); });
-    EXPECT_FALSE(result.loaded);
-    EXPECT_EQ(result.errorNumber, EACCES);
 }
 
 } // namespace

@@ -6,24 +6,10 @@ BlockBytes& BlockBytes::Integer8Bit(int value)
     return *this;
 }
 
-BlockBytes& BlockBytes::Integer32Bit(std::int64_t value)
-{
-    for (int shift = 24; shift >= 0; shift -= 8) {
-        Integer8Bit(static_cast<int>((value >> shift) & 0xFF));
-    }
-    return *this;
-}
-
 BlockBytes& BlockBytes::Text(const std::string& text)
 {
     bytes.insert(bytes.end(), text.begin(), text.end());
     bytes.push_back(0);
-    return *this;
-}
-
-BlockBytes& BlockBytes::Raw(std::initializer_list<std::uint8_t> values)
-{
-    bytes.insert(bytes.end(), values.begin(), values.end());
     return *this;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -13,10 +12,9 @@ class BlockBytes {
 public:
     BlockBytes& Integer8Bit(int value);
     BlockBytes& Integer16Bit(int value) { return Integer8Bit(value >> 8).Integer8Bit(value); }
-    BlockBytes& Integer32Bit(std::int64_t value);
+    BlockBytes& Integer32Bit(int value) { return Integer16Bit(value >> 16).Integer16Bit(value); }
     // The text's characters, then a zero byte.
     BlockBytes& Text(const std::string& text);
-    BlockBytes& Raw(std::initializer_list<std::uint8_t> bytes);
     BlockBytes& Raw(const std::vector<std::uint8_t>& bytes);
 
     operator std::vector<std::uint8_t>() const { return bytes; }

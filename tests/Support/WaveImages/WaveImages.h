@@ -22,14 +22,11 @@ Bytes CommonFormat(std::uint16_t formatTag, std::uint16_t channels, std::uint32_
 
 // A whole PCM wave of the given sample bytes.
 Bytes PcmWave(std::uint16_t channels, std::uint32_t samplesPerSecond, std::uint16_t bitsPerSample, const Bytes& samples);
-// 16-bit signed mono samples of a sine tone.
-std::vector<std::int16_t> ToneSamples16Bit(std::size_t count, double cyclesPerSample, double amplitude);
-Bytes AsBytes(const std::vector<std::int16_t>& samples);
-// A 16-bit mono PCM tone at 22 050 Hz lasting `seconds`.
+// A 16-bit mono PCM tone of 441 Hz at 22 050 Hz lasting `seconds`.
 Bytes ToneWave(double seconds);
 
-// A mono IMA ADPCM wave encoding `samples` in blocks of `blockAlign` bytes, each holding
-// (blockAlign - 4) * 2 + 1 samples; the last block is filled up with silence.
-Bytes ImaAdpcmWave(std::uint32_t samplesPerSecond, const std::vector<std::int16_t>& samples, std::uint16_t blockAlign);
+// A mono IMA ADPCM wave of `blockCount` blocks of `blockAlign` bytes, each holding
+// (blockAlign - 4) * 2 + 1 samples, every one of them `level`.
+Bytes ImaAdpcmWave(std::uint32_t samplesPerSecond, int blockCount, std::uint16_t blockAlign, std::int16_t level);
 
 } // namespace WaveImages
