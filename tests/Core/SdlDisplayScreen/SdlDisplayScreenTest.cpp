@@ -1,7 +1,6 @@
 #include "Core/SdlDisplayScreen/SdlDisplayScreen8Bit.h"
 
 #include "Core/DisplayScreen/DisplayScreen8Bit.h"
-#include "Core/Resource/ResourceProblems.h"
 #include "Core/SdlDisplayScreen/Letterbox.h"
 #include "tests/Support/ResourceFixtures/BlockBytes.h"
 #include "tests/Support/ResourceFixtures/InMemoryResourceLibrary.h"
@@ -11,7 +10,6 @@
 
 #include <cmath>
 #include <cstring>
-#include <sstream>
 
 namespace {
 
@@ -25,9 +23,6 @@ TEST(SdlDisplayWithoutVideo, NoDisplayGivesAMessageAndNoBackEnd)
     const std::string message = testing::internal::GetCapturedStderr();
     EXPECT_EQ(screen, nullptr);
     EXPECT_NE(message.find("Couldn't create an SDL2 display object!"), std::string::npos) << message;
-    EXPECT_FALSE(DisplayScreen8Bit::Initialize(screen));
-    EXPECT_FALSE(DisplayScreen8Bit::Reserve(1000));
-    DisplayScreen8Bit::Finalize();
 }
 
 // The SDL display under SDL's dummy video driver, reserved at 640 x 480 with an underlay and
@@ -45,7 +40,6 @@ protected:
 
     void SetUp() override
     {
-        ResourceProblems::SetOutput(&reports);
         resources.Add(ResourceType::screenDescription, 1000, ScreenDescriptionBlockBytes(640, 480, true));
         std::vector<ColorBytes> colors;
         for (int i = 0; i < 256; ++i) {
@@ -60,16 +54,10 @@ protected:
         SDL_GetWindowSize(screen->Window(), &windowWidth, &windowHeight);
     }
 
-    void TearDown() override
-    {
-        DisplayScreen8Bit::Finalize();
-        ResourceProblems::SetOutput(nullptr);
-        ResourceProblems::Forget();
-    }
+    void TearDown() override { DisplayScreen8Bit::Finalize(); }
 
     ScopedInMemoryResources resources;
     SdlDisplayScreen8Bit* screen = nullptr; // owned by DisplayScreen8Bit
-    std::ostringstream reports;
     int windowWidth = 0;
     int windowHeight = 0;
 };
