@@ -108,41 +108,38 @@ TEST_F(GraphicSprites, GroupDrawsMembersInOrderAndMeasuresTheirShiftedBounds)
 }
 
 // Rebuilding one sprite replaces its digits; wider digits push the later ones along, and a
-// missing digit picture leaves no gap. No caller passes a negative number; it shows 0.
+// missing digit picture leaves no gap. No caller passes a negative number; it shows 0. Centred
+// halves the width, truncating; right-justified ends at the point; the plain build leaves the
+// position as it is.
 TEST_F(GraphicSprites, NumberDigitsPackLeftToRightMostSignificantFirst)
 {
-    const std::pair<int, std::vector<std::pair<int, int>>> cases[] = {
-        {1050, {{1, 0}, {0, 10}, {5, 20}, {0, 30}}},
-        {9190, {{9, 0}, {1, 11}, {9, 21}, {0, 32}}},
-        {0, {{0, 0}}},
-        {2147483647, {{2, 0}, {1, 10}, {4, 20}, {7, 30}, {4, 40}, {8, 50}, {3, 60}, {6, 70}, {4, 80}, {7, 90}}},
-        {-42, {{0, 0}}},
+    const struct {
+        int n;
+        std::vector<std::pair<int, int>> digits;
+        int centredX, rightX;
+    } cases[] = {
+        {1050, {{1, 0}, {0, 10}, {5, 20}, {0, 30}}, 80, 560},
+        {190, {{1, 0}, {9, 10}, {0, 21}}, 85, 569},
+        {0, {{0, 0}}, 95, 590},
+        {2147483647, {{2, 0}, {1, 10}, {4, 20}, {7, 30}, {4, 40}, {8, 50}, {3, 60}, {6, 70}, {4, 80}, {7, 90}}, 50, 500},
+        {-42, {{0, 0}}, 95, 590},
     };
     Graphic8BitGroupSprite sprite(Point2D(3, 4), 7);
-    for (const auto& [n, digits] : cases) {
-        NumberSpriteBuilder::Build(n, sprite, digitsStart);
-        EXPECT_EQ(Digits(sprite), digits) << n;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.n);
+        NumberSpriteBuilder::BuildCentered(c.n, sprite, digitsStart, Point2D(100, 60));
+        EXPECT_EQ(sprite.Position(), Point2D(c.centredX, 60));
+        NumberSpriteBuilder::BuildRightJustified(c.n, sprite, digitsStart, Point2D(600, 12));
+        EXPECT_EQ(sprite.Position(), Point2D(c.rightX, 12));
+        NumberSpriteBuilder::Build(c.n, sprite, digitsStart);
+        EXPECT_EQ(Digits(sprite), c.digits);
+        EXPECT_EQ(sprite.Position(), Point2D(c.rightX, 12));
     }
-    EXPECT_EQ(sprite.Position(), Point2D(3, 4));
 
     screen.Resources().Library().Remove(ResourceType::graphic, digitsStart + 5);
     NumberSpriteBuilder::Build(151, sprite, digitsStart);
     EXPECT_EQ(Digits(sprite), (std::vector<std::pair<int, int>>{{1, 0}, {-20, 10}, {1, 10}}));
     EXPECT_EQ(sprite.Width(), 20);
-}
-
-// Centred halves the width, truncating; right-justified ends at the point.
-TEST_F(GraphicSprites, NumberPlacementCentredOrRightJustified)
-{
-    Graphic8BitGroupSprite sprite(Point2D(0, 0), 7);
-    NumberSpriteBuilder::BuildCentered(100, sprite, digitsStart, Point2D(100, 60));
-    EXPECT_EQ(sprite.Position(), Point2D(85, 60));
-    NumberSpriteBuilder::BuildCentered(109, sprite, digitsStart, Point2D(100, 61)); // 31 wide
-    EXPECT_EQ(sprite.Position(), Point2D(85, 61));
-    NumberSpriteBuilder::BuildRightJustified(100, sprite, digitsStart, Point2D(600, 12));
-    EXPECT_EQ(sprite.Position(), Point2D(570, 12));
-    NumberSpriteBuilder::BuildRightJustified(9, sprite, digitsStart, Point2D(600, 12));
-    EXPECT_EQ(sprite.Position(), Point2D(589, 12));
 }
 
 } // namespace
