@@ -14,7 +14,6 @@ namespace {
 
 using Ints = std::vector<int>;
 constexpr std::uint8_t underlayColor = 200;
-constexpr ResourceID redSquare = 10;   // 4 x 4 of colour 1 at its own (0, 0)
 constexpr ResourceID greenPlaced = 11; // 4 x 3 of colour 2 at its own (5, 7)
 constexpr ResourceID blueWide = 12;    // 10 x 2 of colour 3 at its own (0, 0)
 // Digits 0 … 9 at 200 … 209: each 10 pixels wide, except 9, which is 11; digit d is 20 + d
@@ -25,7 +24,6 @@ class GraphicSprites : public ::testing::Test {
 protected:
     GraphicSprites() : screen(640, 480, 1)
     {
-        screen.Resources().Add(ResourceType::graphic, redSquare, SolidGraphicBlock(0, 0, 4, 4, 1));
         screen.Resources().Add(ResourceType::graphic, greenPlaced, SolidGraphicBlock(5, 7, 4, 3, 2));
         screen.Resources().Add(ResourceType::graphic, blueWide, SolidGraphicBlock(0, 0, 10, 2, 3));
         for (int digit = 0; digit <= 9; ++digit) {
@@ -61,32 +59,32 @@ protected:
     MemoryScreen screen;
 };
 
-// A missing picture is reported and draws nothing.
+// A sprite draws its picture at its position plus the picture's own placement; a missing picture
+// is reported and draws nothing. Changing to the picture already shown keeps it; the actions
+// change the sprite when their turn comes.
 TEST_F(GraphicSprites, DrawsItsPictureAtPositionPlusThePicturesOwnPlacement)
 {
-    Graphic8BitSprite sprite(greenPlaced, Point2D(100, 50), 1);
+    Graphic8BitSprite sprite(blueWide, Point2D(20, 20), 1);
     Graphic8BitSprite missing(4242, Point2D(10, 10), 1);
-    EXPECT_EQ(DrawnPixels({{105, 57}, {108, 59}, {104, 57}, {109, 57}, {105, 60}, {10, 10}}),
-              (Ints{2, 2, underlayColor, underlayColor, underlayColor, underlayColor}));
-    EXPECT_NE(screen.reports.str().find("4242"), std::string::npos);
-    EXPECT_EQ(missing.Width(), 0);
-}
-
-TEST_F(GraphicSprites, ChangeGraphicKeepsTheSamePictureAndTheActionSwapsWhenItRuns)
-{
-    Graphic8BitSprite sprite(redSquare, Point2D(20, 20), 1);
     const Graphic8Bit* before = &sprite.Graphic();
-    sprite.ChangeGraphic(redSquare);
+    sprite.ChangeGraphic(blueWide);
     EXPECT_EQ(&sprite.Graphic(), before);
 
     SequencedAction::StartNewSequence();
+    new Sprite::HideAction(&sprite);
     new WaitAction(1.0);
     new Graphic8BitSprite::ChangeGraphicAction(&sprite, greenPlaced);
+    new Sprite::ChangePositionAction(&sprite, Point2D(100, 50));
+    new Sprite::ShowAction(&sprite);
     SequencedAction::HandleNextActions(0.0);
-    EXPECT_EQ(sprite.GraphicResourceID(), redSquare);
+    EXPECT_FALSE(sprite.IsVisible());
+    EXPECT_EQ(sprite.GraphicResourceID(), blueWide);
+    EXPECT_EQ(sprite.Position(), Point2D(20, 20));
     SequencedAction::HandleNextActions(1.0);
-    EXPECT_EQ(sprite.GraphicResourceID(), greenPlaced);
-    EXPECT_EQ(DrawnPixels({{20, 20}, {25, 27}}), (Ints{underlayColor, 2}));
+    EXPECT_EQ(DrawnPixels({{105, 57}, {108, 59}, {104, 57}, {109, 57}, {105, 60}, {100, 50}, {10, 10}}),
+              (Ints{2, 2, underlayColor, underlayColor, underlayColor, underlayColor, underlayColor}));
+    EXPECT_NE(screen.reports.str().find("4242"), std::string::npos);
+    EXPECT_EQ(missing.Width(), 0);
 }
 
 // Members are drawn in order at the group's position plus their offset, without their own
