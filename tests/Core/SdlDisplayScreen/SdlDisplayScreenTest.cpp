@@ -62,21 +62,33 @@ protected:
     int windowHeight = 0;
 };
 
-TEST_F(SdlDisplay, WindowIsHiddenUntilActivatedAndGivenUpWhenPaused)
+// The window is hidden until activated and given up when paused, as often as that happens. While
+// active the pointer comes through the letterbox, starting in the middle; paused, with the
+// pointer elsewhere, the last position read stands.
+TEST_F(SdlDisplay, ActivatedTheWindowShowsAndHoldsThePointerPausedItLetsGo)
 {
     const auto flag = [this](std::uint32_t flag) { return (SDL_GetWindowFlags(screen->Window()) & flag) != 0; };
+    const Letterbox box(windowWidth, windowHeight, 640, 480);
     EXPECT_TRUE(flag(SDL_WINDOW_HIDDEN));
-    for (int round = 0; round < 2; ++round) {
+    for (const Point2D picture : {Point2D{17, 400}, Point2D{600, 3}}) {
         DisplayScreen8Bit::Activate();
         EXPECT_TRUE(screen->IsActive());
         EXPECT_FALSE(flag(SDL_WINDOW_HIDDEN));
         // The confinement asked for (the dummy driver gives no window the input focus that a
         // real grab needs).
         EXPECT_TRUE(flag(SDL_WINDOW_MOUSE_GRABBED));
+        EXPECT_EQ(DisplayScreen8Bit::CursorPosition(), (Point2D{320, 240}));
+        const Point2D window = box.PictureToWindow(picture);
+        SDL_WarpMouseInWindow(screen->Window(), window.x, window.y);
+        EXPECT_EQ(DisplayScreen8Bit::CursorPosition(), picture);
+
         DisplayScreen8Bit::Pause();
         EXPECT_FALSE(screen->IsActive());
         EXPECT_TRUE(flag(SDL_WINDOW_HIDDEN));
         EXPECT_FALSE(flag(SDL_WINDOW_MOUSE_GRABBED));
+        SDL_WarpMouseInWindow(screen->Window(), windowWidth / 2, windowHeight / 2);
+        ASSERT_NE(SDL_GetMouseFocus(), screen->Window());
+        EXPECT_EQ(DisplayScreen8Bit::CursorPosition(), picture);
     }
 }
 
@@ -107,23 +119,6 @@ TEST_F(SdlDisplay, PresentedPixelsComeThroughTheFadedPalette)
                                 static_cast<std::uint8_t>(pixel)}),
                   color);
     }
-}
-
-TEST_F(SdlDisplay, PointerIsMappedThroughTheLetterboxAndClamped)
-{
-    DisplayScreen8Bit::Activate();
-    EXPECT_EQ(DisplayScreen8Bit::CursorPosition(), (Point2D{320, 240}));
-    const Letterbox box(windowWidth, windowHeight, 640, 480);
-    for (const Point2D picture : {Point2D{17, 400}, Point2D{600, 3}}) {
-        const Point2D window = box.PictureToWindow(picture);
-        SDL_WarpMouseInWindow(screen->Window(), window.x, window.y);
-        EXPECT_EQ(DisplayScreen8Bit::CursorPosition(), picture);
-    }
-    // Paused, with the pointer elsewhere, the last position read stands.
-    DisplayScreen8Bit::Pause();
-    SDL_WarpMouseInWindow(screen->Window(), windowWidth / 2, windowHeight / 2);
-    ASSERT_NE(SDL_GetMouseFocus(), screen->Window());
-    EXPECT_EQ(DisplayScreen8Bit::CursorPosition(), (Point2D{600, 3}));
 }
 
 TEST_F(SdlDisplay, ReleaseGivesTheWindowBackAndReserveTakesItAgain)
