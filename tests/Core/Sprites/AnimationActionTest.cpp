@@ -42,13 +42,6 @@ protected:
         return action;
     }
 
-    // The index of the frame shown, read back from its picture.
-    static int ShownFrame(const Graphic8BitSprite::AnimationAction* action)
-    {
-        const Graphic8BitSprite* sprite = action->CurrentSprite();
-        return sprite == nullptr ? -1 : sprite->GraphicResourceID() - firstFramePicture;
-    }
-
     MemoryScreen screen;
     bool finished = false;
 };
@@ -58,62 +51,50 @@ protected:
 TEST_F(Animations, ShowsEachFrameAtItsTimeAndOffsetAndSkipsFramesThatAreOver)
 {
     AddAnimation(400, "4", 6);
-    const std::size_t spritesBefore = Sprite::LiveSpriteCount();
     auto* action = Start(400);
     EXPECT_EQ(Resource::SharedBlockCount(), 0); // the script was read at once and its block let go
     const std::pair<double, int> passes[] = {{8.0, 0}, {8.2, 0}, {8.25, 1}, {8.5, 2}, {8.9, 3}, {9.3, 5}};
     for (const auto& [time, frame] : passes) {
         SequencedAction::HandleNextActions(time);
-        ASSERT_EQ(ShownFrame(action), frame) << time;
+        ASSERT_NE(action->CurrentSprite(), nullptr) << time;
+        EXPECT_EQ(action->CurrentSprite()->GraphicResourceID(), firstFramePicture + frame) << time;
         EXPECT_EQ(action->CurrentSprite()->Position(), Point2D(100 + 10 * frame, 200 - frame)) << time;
     }
     EXPECT_EQ(action->CurrentSprite()->RenderingOrderPosition(), 5);
-    EXPECT_EQ(Sprite::LiveSpriteCount(), spritesBefore + 1);
     SequencedAction::HandleNextActions(9.49);
     EXPECT_FALSE(finished);
     SequencedAction::HandleNextActions(9.5);
     EXPECT_TRUE(finished);
-    EXPECT_EQ(Sprite::LiveSpriteCount(), spritesBefore);
 }
 
-// A pass late by exactly the frames left, or by far more, ends the animation at once; one late
-// by less leaves it playing, and deleting it then removes its sprite at once.
-TEST_F(Animations, PassAfterTheLastFrameIsOverEndsTheAnimation)
+// A pass late by exactly the frames left, or by far more, ends the animation; one late by less
+// leaves it playing, and deleting it then removes its sprite at once. A script the reader finds
+// broken (its own cases are tested with the reader) or that is missing plays as an animation
+// without frames and ends in its first pass; so does one whose rate is too small for a finite
+// period, which the animation reports itself. A script without frames is not broken.
+TEST_F(Animations, EndsWhenItsFramesAreOverOrItHasNone)
 {
     AddAnimation(403, "10", 6);
-    for (const double late : {0.55, 0.65, 1.0e12}) {
-        SCOPED_TRACE(late);
-        finished = false;
-        Start(403);
-        SequencedAction::HandleNextActions(0.0); // frame 0 shown, 5 left, the next due at 0.1
-        const std::size_t spritesWhilePlaying = Sprite::LiveSpriteCount();
-        SequencedAction::HandleNextActions(late);
-        EXPECT_EQ(finished, late > 0.6);
-        SequencedAction::RemoveAllActions();
-        EXPECT_EQ(Sprite::LiveSpriteCount(), spritesWhilePlaying - 1);
-        SequencedAction::StartNewSequence();
-    }
-}
-
-// A script the reader finds broken (its own cases are tested with the reader) or that is missing
-// plays as an animation without frames; so does one whose rate is too small for a finite period,
-// which the animation reports itself. A script without frames is not broken.
-TEST_F(Animations, BrokenOrMissingScriptsEndAtOnceWithoutASprite)
-{
     const std::vector<AnimationFrameBytes> oneFrame = {{firstFramePicture, 0, 0}};
     screen.Resources().Add(ResourceType::animation, 412, AnimationBlockBytes("fast", oneFrame));
     screen.Resources().Add(ResourceType::animation, 417, AnimationBlockBytes("1e-310", oneFrame));
     screen.Resources().Add(ResourceType::animation, 418, AnimationBlockBytes("12", {}));
-    for (const ResourceID id : {412, 417, 418, 499}) {
-        SCOPED_TRACE(id);
+    const std::pair<ResourceID, double> cases[] = {{403, 0.55}, {403, 0.65}, {403, 1.0e12}, {412, 0.0},
+                                                   {417, 0.0},  {418, 0.0},  {499, 0.0}};
+    for (const auto& [id, late] : cases) {
+        SCOPED_TRACE(testing::Message() << id << " at " << late);
         finished = false;
         const std::size_t spritesBefore = Sprite::LiveSpriteCount();
         Start(id);
-        SequencedAction::HandleNextActions(0.0);
-        EXPECT_TRUE(finished);
-        EXPECT_EQ(Sprite::LiveSpriteCount(), spritesBefore);
-        EXPECT_EQ(ResourceProblems::HasBeenReported(ResourceType::animation, id), id != 418);
+        SequencedAction::HandleNextActions(0.0); // 403: frame 0 shown, 5 left, the next due at 0.1
+        EXPECT_EQ(finished, id != 403);
+        SequencedAction::HandleNextActions(late);
+        const bool playing = late == 0.55;
+        EXPECT_EQ(finished, !playing);
+        EXPECT_EQ(Sprite::LiveSpriteCount(), spritesBefore + (playing ? 1 : 0));
+        EXPECT_EQ(ResourceProblems::HasBeenReported(ResourceType::animation, id), id != 403 && id != 418);
         SequencedAction::RemoveAllActions();
+        EXPECT_EQ(Sprite::LiveSpriteCount(), spritesBefore);
         SequencedAction::StartNewSequence();
     }
 }

@@ -14,7 +14,6 @@ namespace {
 
 using Ints = std::vector<int>;
 constexpr std::uint8_t underlayColor = 200;
-constexpr ResourceID redSquare = 10;   // 4 x 4 of colour 1 at its own (0, 0)
 constexpr ResourceID greenPlaced = 11; // 4 x 3 of colour 2 at its own (5, 7)
 constexpr ResourceID blueWide = 12;    // 10 x 2 of colour 3 at its own (0, 0)
 // Digits 0 … 9 at 200 … 209: each 10 pixels wide, except 9, which is 11; digit d is 20 + d
@@ -25,7 +24,6 @@ class GraphicSprites : public ::testing::Test {
 protected:
     GraphicSprites() : screen(640, 480, 1)
     {
-        screen.Resources().Add(ResourceType::graphic, redSquare, SolidGraphicBlock(0, 0, 4, 4, 1));
         screen.Resources().Add(ResourceType::graphic, greenPlaced, SolidGraphicBlock(5, 7, 4, 3, 2));
         screen.Resources().Add(ResourceType::graphic, blueWide, SolidGraphicBlock(0, 0, 10, 2, 3));
         for (int digit = 0; digit <= 9; ++digit) {
@@ -61,32 +59,32 @@ protected:
     MemoryScreen screen;
 };
 
-// A missing picture is reported and draws nothing.
+// A sprite draws its picture at its position plus the picture's own placement; a missing picture
+// is reported and draws nothing. Changing to the picture already shown keeps it; the actions
+// change the sprite when their turn comes.
 TEST_F(GraphicSprites, DrawsItsPictureAtPositionPlusThePicturesOwnPlacement)
 {
-    Graphic8BitSprite sprite(greenPlaced, Point2D(100, 50), 1);
+    Graphic8BitSprite sprite(blueWide, Point2D(20, 20), 1);
     Graphic8BitSprite missing(4242, Point2D(10, 10), 1);
-    EXPECT_EQ(DrawnPixels({{105, 57}, {108, 59}, {104, 57}, {109, 57}, {105, 60}, {10, 10}}),
-              (Ints{2, 2, underlayColor, underlayColor, underlayColor, underlayColor}));
-    EXPECT_NE(screen.reports.str().find("4242"), std::string::npos);
-    EXPECT_EQ(missing.Width(), 0);
-}
-
-TEST_F(GraphicSprites, ChangeGraphicKeepsTheSamePictureAndTheActionSwapsWhenItRuns)
-{
-    Graphic8BitSprite sprite(redSquare, Point2D(20, 20), 1);
     const Graphic8Bit* before = &sprite.Graphic();
-    sprite.ChangeGraphic(redSquare);
+    sprite.ChangeGraphic(blueWide);
     EXPECT_EQ(&sprite.Graphic(), before);
 
     SequencedAction::StartNewSequence();
+    new Sprite::HideAction(&sprite);
     new WaitAction(1.0);
     new Graphic8BitSprite::ChangeGraphicAction(&sprite, greenPlaced);
+    new Sprite::ChangePositionAction(&sprite, Point2D(100, 50));
+    new Sprite::ShowAction(&sprite);
     SequencedAction::HandleNextActions(0.0);
-    EXPECT_EQ(sprite.GraphicResourceID(), redSquare);
+    EXPECT_FALSE(sprite.IsVisible());
+    EXPECT_EQ(sprite.GraphicResourceID(), blueWide);
+    EXPECT_EQ(sprite.Position(), Point2D(20, 20));
     SequencedAction::HandleNextActions(1.0);
-    EXPECT_EQ(sprite.GraphicResourceID(), greenPlaced);
-    EXPECT_EQ(DrawnPixels({{20, 20}, {25, 27}}), (Ints{underlayColor, 2}));
+    EXPECT_EQ(DrawnPixels({{105, 57}, {108, 59}, {104, 57}, {109, 57}, {105, 60}, {100, 50}, {10, 10}}),
+              (Ints{2, 2, underlayColor, underlayColor, underlayColor, underlayColor, underlayColor}));
+    EXPECT_NE(screen.reports.str().find("4242"), std::string::npos);
+    EXPECT_EQ(missing.Width(), 0);
 }
 
 // Members are drawn in order at the group's position plus their offset, without their own
@@ -94,7 +92,6 @@ TEST_F(GraphicSprites, ChangeGraphicKeepsTheSamePictureAndTheActionSwapsWhenItRu
 TEST_F(GraphicSprites, GroupDrawsMembersInOrderAndMeasuresTheirShiftedBounds)
 {
     Graphic8BitGroupSprite group(Point2D(50, 60), 7);
-    EXPECT_EQ(group.Width(), 0);
     group.AddGraphic(blueWide, Point2D(0, 0));
     group.AddGraphic(greenPlaced, Point2D(2, 1));
     EXPECT_EQ(DrawnPixels({{50, 60}, {51, 61}, {52, 61}, {55, 63}, {57, 68}}), (Ints{3, 3, 2, 2, underlayColor}));
@@ -102,47 +99,42 @@ TEST_F(GraphicSprites, GroupDrawsMembersInOrderAndMeasuresTheirShiftedBounds)
     EXPECT_EQ(group.Height(), 11); // 0 … 2 and 8 … 11
 
     group.RemoveAllGraphics();
-    EXPECT_TRUE(group.IndividualGraphics().empty());
     EXPECT_EQ(group.Height(), 0);
     EXPECT_EQ(Resource::SharedBlockCount(), 0);
 }
 
 // Rebuilding one sprite replaces its digits; wider digits push the later ones along, and a
-// missing digit picture leaves no gap. No caller passes a negative number; it shows 0.
+// missing digit picture leaves no gap. No caller passes a negative number; it shows 0. Centred
+// halves the width, truncating; right-justified ends at the point; the plain build leaves the
+// position as it is.
 TEST_F(GraphicSprites, NumberDigitsPackLeftToRightMostSignificantFirst)
 {
-    const std::pair<int, std::vector<std::pair<int, int>>> cases[] = {
-        {1050, {{1, 0}, {0, 10}, {5, 20}, {0, 30}}},
-        {9190, {{9, 0}, {1, 11}, {9, 21}, {0, 32}}},
-        {0, {{0, 0}}},
-        {2147483647, {{2, 0}, {1, 10}, {4, 20}, {7, 30}, {4, 40}, {8, 50}, {3, 60}, {6, 70}, {4, 80}, {7, 90}}},
-        {-42, {{0, 0}}},
+    const struct {
+        int n;
+        std::vector<std::pair<int, int>> digits;
+        int centredX, rightX;
+    } cases[] = {
+        {1050, {{1, 0}, {0, 10}, {5, 20}, {0, 30}}, 80, 560},
+        {190, {{1, 0}, {9, 10}, {0, 21}}, 85, 569},
+        {0, {{0, 0}}, 95, 590},
+        {2147483647, {{2, 0}, {1, 10}, {4, 20}, {7, 30}, {4, 40}, {8, 50}, {3, 60}, {6, 70}, {4, 80}, {7, 90}}, 50, 500},
+        {-42, {{0, 0}}, 95, 590},
     };
     Graphic8BitGroupSprite sprite(Point2D(3, 4), 7);
-    for (const auto& [n, digits] : cases) {
-        NumberSpriteBuilder::Build(n, sprite, digitsStart);
-        EXPECT_EQ(Digits(sprite), digits) << n;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.n);
+        NumberSpriteBuilder::BuildCentered(c.n, sprite, digitsStart, Point2D(100, 60));
+        EXPECT_EQ(sprite.Position(), Point2D(c.centredX, 60));
+        NumberSpriteBuilder::BuildRightJustified(c.n, sprite, digitsStart, Point2D(600, 12));
+        EXPECT_EQ(sprite.Position(), Point2D(c.rightX, 12));
+        NumberSpriteBuilder::Build(c.n, sprite, digitsStart);
+        EXPECT_EQ(Digits(sprite), c.digits);
+        EXPECT_EQ(sprite.Position(), Point2D(c.rightX, 12));
     }
-    EXPECT_EQ(sprite.Position(), Point2D(3, 4));
 
     screen.Resources().Library().Remove(ResourceType::graphic, digitsStart + 5);
     NumberSpriteBuilder::Build(151, sprite, digitsStart);
     EXPECT_EQ(Digits(sprite), (std::vector<std::pair<int, int>>{{1, 0}, {-20, 10}, {1, 10}}));
-    EXPECT_EQ(sprite.Width(), 20);
-}
-
-// Centred halves the width, truncating; right-justified ends at the point.
-TEST_F(GraphicSprites, NumberPlacementCentredOrRightJustified)
-{
-    Graphic8BitGroupSprite sprite(Point2D(0, 0), 7);
-    NumberSpriteBuilder::BuildCentered(100, sprite, digitsStart, Point2D(100, 60));
-    EXPECT_EQ(sprite.Position(), Point2D(85, 60));
-    NumberSpriteBuilder::BuildCentered(109, sprite, digitsStart, Point2D(100, 61)); // 31 wide
-    EXPECT_EQ(sprite.Position(), Point2D(85, 61));
-    NumberSpriteBuilder::BuildRightJustified(100, sprite, digitsStart, Point2D(600, 12));
-    EXPECT_EQ(sprite.Position(), Point2D(570, 12));
-    NumberSpriteBuilder::BuildRightJustified(9, sprite, digitsStart, Point2D(600, 12));
-    EXPECT_EQ(sprite.Position(), Point2D(589, 12));
 }
 
 } // namespace

@@ -1,4 +1,3 @@
-#include "Core/SequencedActions/SequencedAction.h"
 #include "Core/Sprites/Sprite.h"
 
 #include <gtest/gtest.h>
@@ -11,47 +10,38 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-// A sprite that writes its name into a shared log when it is drawn.
+// The names of the sprites drawn, in drawing order.
+Names drawn;
+
+// A sprite that adds its name to `drawn` when it is drawn.
 class RecordingSprite : public Sprite {
 public:
-    RecordingSprite(std::string name, int renderingOrderPosition, Names& log)
-        : Sprite(Point2D(0, 0), renderingOrderPosition), name(std::move(name)), log(log)
+    RecordingSprite(std::string name, int renderingOrderPosition)
+        : Sprite(Point2D(0, 0), renderingOrderPosition), name(std::move(name))
     {
     }
     int Width() const override { return 1; }
     int Height() const override { return 1; }
-    void Render() const override { log.push_back(name); }
+    void Render() const override { drawn.push_back(name); }
 
 private:
     std::string name;
-    Names& log;
 };
 
-class SpriteOrder : public ::testing::Test {
-protected:
-    void TearDown() override { SequencedAction::RemoveAllActions(); }
-
-    Names RenderedNames()
-    {
-        log.clear();
-        Sprite::RenderAll();
-        return log;
-    }
-    std::unique_ptr<RecordingSprite> Make(const std::string& name, int layer)
-    {
-        return std::make_unique<RecordingSprite>(name, layer, log);
-    }
-
-    Names log;
-};
-
-TEST_F(SpriteOrder, LowerLayersFirstOlderFirstAmongEqualsHiddenAndDeletedSkipped)
+Names RenderedNames()
 {
-    auto pointer = Make("pointer", 16);
-    auto first = Make("first", 6);
-    auto occupant = Make("occupant", 1);
-    auto second = Make("second", 6);
-    auto third = Make("third", 6);
+    drawn.clear();
+    Sprite::RenderAll();
+    return drawn;
+}
+
+TEST(SpriteOrder, LowerLayersFirstOlderFirstAmongEqualsHiddenAndDeletedSkipped)
+{
+    auto pointer = std::make_unique<RecordingSprite>("pointer", 16);
+    auto first = std::make_unique<RecordingSprite>("first", 6);
+    auto occupant = std::make_unique<RecordingSprite>("occupant", 1);
+    auto second = std::make_unique<RecordingSprite>("second", 6);
+    auto third = std::make_unique<RecordingSprite>("third", 6);
     EXPECT_EQ(RenderedNames(), (Names{"occupant", "first", "second", "third", "pointer"}));
 
     // A hidden sprite is skipped but keeps its place among its equals.
@@ -64,24 +54,8 @@ TEST_F(SpriteOrder, LowerLayersFirstOlderFirstAmongEqualsHiddenAndDeletedSkipped
     first.reset();
     third.reset();
     pointer.reset();
-    auto newcomer = Make("newcomer", 6);
+    auto newcomer = std::make_unique<RecordingSprite>("newcomer", 6);
     EXPECT_EQ(RenderedNames(), (Names{"occupant", "second", "newcomer"}));
-}
-
-TEST_F(SpriteOrder, ActionsChangeTheSpriteWhenTheirTurnComes)
-{
-    auto sprite = Make("s", 1);
-    SequencedAction::StartNewSequence();
-    new Sprite::HideAction(sprite.get());
-    new WaitAction(0.5);
-    new Sprite::ChangePositionAction(sprite.get(), Point2D(30, 40));
-    new Sprite::ShowAction(sprite.get());
-    SequencedAction::HandleNextActions(10.0);
-    EXPECT_FALSE(sprite->IsVisible());
-    EXPECT_EQ(sprite->Position(), Point2D(0, 0));
-    SequencedAction::HandleNextActions(10.5);
-    EXPECT_TRUE(sprite->IsVisible());
-    EXPECT_EQ(sprite->Position(), Point2D(30, 40));
 }
 
 } // namespace
