@@ -1,5 +1,5 @@
 // What the animated board plays, and in which order; where the board ends up is the
-// agreement test's business.
+// reference games' business.
 
 #include "Core/HotSpots/HotSpot.h"
 #include "Core/Sprites/Graphic8BitGroupSprite.h"
@@ -13,7 +13,7 @@
 #include "Marrowmere/QuiescentAnimationAction/QuiescentAnimationAction.h"
 #include "Marrowmere/Scoring/Scoring.h"
 #include "Marrowmere/Timers/TimerHotSpots.h"
-#include "tests/Marrowmere/InhabitantsAnimator/AnimatedBoard.h"
+#include "tests/Support/AnimatedBoard/AnimatedBoard.h"
 
 #include <gtest/gtest.h>
 
