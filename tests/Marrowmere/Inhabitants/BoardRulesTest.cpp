@@ -1,6 +1,6 @@
 // Hand-made positions for what the seeded games of ReferenceResolutionTest seldom or never
-// build: competition at a distance, flyers passing swimmers they do not eat, eatings decided
-// together, points beyond the range of an int, and the board's answers about why a game ended.
+// build: flyers passing swimmers they do not eat, eatings decided together, points beyond the
+// range of an int, and the board's answers about why a game ended.
 
 #include "tests/Support/AnimatedBoard/AnimatedBoard.h"
 
@@ -41,17 +41,12 @@ struct Position {
 };
 
 const Position positions[] = {
-    {"flyers at equal distance across rows", {{swimmer, left, 2, 2}, {flyer, down, 1, 2}, {flyer, up, 3, 2}}, 0},
-    {"flyers at equal distance across columns", {{swimmer, left, 2, 2}, {flyer, right, 2, 0}, {flyer, left, 2, 4}}, 0},
     {"a flyer passes a flooded swimmer", {{flyer, down, 0, 0}, {swimmer, left, 1, 0}, {swimmer, left, 3, 0}}, 1,
      {{flyer, down, 3, 0}, {swimmer, left, 1, 0}}, {{0, 0}}, {1, 0}},
     // The near swimmer has a flyer on each side at distance 1; the top flyer takes the far one at
     // distance 3, and then the lower flyer has the near one to itself.
     {"a flyer passes a contested swimmer", {{flyer, down, 0, 0}, {swimmer, left, 1, 0}, {flyer, up, 2, 0}, {swimmer, left, 3, 0}},
      2, {{flyer, up, 1, 0}, {flyer, down, 3, 0}}, {{0, 0}, {2, 0}}},
-    // The farther flyer's competition test reaches every offset up to its distance.
-    {"a competitor nearer than the flyer blocks it", {{swimmer, up, 0, 4}, {flyer, up, 3, 4}, {flyer, right, 0, 2}}, 1,
-     {{flyer, right, 0, 4}, {flyer, up, 3, 4}}, {{0, 2}}},
     // Decided one after the other, the lower grazer would be contested and survive.
     {"all eatings of one kind are decided on the same board",
      {{swimmer, down, 1, 1}, {grazer, left, 2, 1}, {swimmer, right, 3, 0}, {grazer, left, 3, 1}}, 2,

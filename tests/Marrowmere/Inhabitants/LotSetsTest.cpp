@@ -96,26 +96,6 @@ std::string SetThatDisagrees()
     return problem;
 }
 
-// Makes the first predator that eats now, by the kinds' order, eat; false when none does.
-bool EatOnce()
-{
-    for (const auto& kind : kinds) {
-        for (int lot = 0; lot < Inhabitants::rowCount * Inhabitants::columnCount; ++lot) {
-            const int row = Inhabitants::RowOfLot(lot);
-            const int column = Inhabitants::ColumnOfLot(lot);
-            int preyRow = 0;
-            int preyColumn = 0;
-            int points = 0;
-            if (Board::IsOccupied(row, column) && Board::Object(row, column) == kind.predator &&
-                kind.canEat(row, column, preyRow, preyColumn)) {
-                Board::MakePredatorEatPrey(row, column, preyRow, preyColumn, points);
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
 TEST(BoardTest, LotSetsFollowEveryKindOfChange)
 {
     Board::SetUp();
@@ -137,7 +117,19 @@ TEST(BoardTest, LotSetsFollowEveryKindOfChange)
         case 7: Board::EvaporateFlood(row, column); break;
         case 8: Board::ResetScoringInformation(); break;
         case 9:
-            while (EatOnce()) {
+            // Every predator that can eat now eats, one after the other, as in a turn.
+            for (int lot = 0; lot < Inhabitants::rowCount * Inhabitants::columnCount; ++lot) {
+                const int r = Inhabitants::RowOfLot(lot);
+                const int c = Inhabitants::ColumnOfLot(lot);
+                for (const auto& kind : kinds) {
+                    int preyRow = 0;
+                    int preyColumn = 0;
+                    int points = 0;
+                    if (Board::IsOccupied(r, c) && Board::Object(r, c) == kind.predator &&
+                        kind.canEat(r, c, preyRow, preyColumn)) {
+                        Board::MakePredatorEatPrey(r, c, preyRow, preyColumn, points);
+                    }
+                }
             }
             break;
         default:
