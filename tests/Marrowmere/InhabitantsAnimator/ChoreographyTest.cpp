@@ -138,6 +138,8 @@ TEST_F(Choreography, ACompleteChainShowsItsMessageAndEarnsAPick)
 
     EXPECT_EQ(std::count(animations.begin(), animations.end(), AnimationIDs::CompleteChainMessage()), 1);
     EXPECT_EQ(std::count(sounds.begin(), sounds.end(), SoundIDs::ExtraPickBonus()), 1);
+    // The swimmer eats on dry land, so not in the manner of a swimmer in its flood.
+    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), SoundIDs::PredatorEatingPrey(swimmer, grazer)), 1);
     EXPECT_EQ(ItemQueue::PickCount(), 2);
     EXPECT_EQ(Scoring::Statistics().completeChainsCount, 1);
     EXPECT_TRUE(ItemQueueAnimator::PickButton()->IsActive());
