@@ -1,23 +1,14 @@
 #include "Core/HotSpots/HotSpot.h"
 #include "Core/Sprites/Graphic8BitSprite.h"
 #include "Marrowmere/GameOverAction/GameOverAction.h"
-#include "Marrowmere/Scoring/Scoring.h"
 #include "tests/Marrowmere/GamePlay/GameFixture.h"
 #include "tests/Support/AnimatedBoard/ReferenceBoard.h"
 #include "tools/GameDriver/GameDriver.h"
 
 #include <optional>
 #include <random>
-#include <string>
 
 namespace {
-
-// What a refused move must leave as it was.
-std::string Snapshot()
-{
-    return GameDriver::DescribeLots() + " score " + std::to_string(Scoring::Score()) + " picks " +
-           std::to_string(ItemQueue::PickCount());
-}
 
 // Random items on random lots, mostly animals as the game offers them, now and then through a
 // pick; a lot that cannot take its item refuses it.
@@ -39,7 +30,6 @@ TEST_F(SeededGames, ClicksAtLotCentresPlayWholeGamesAsTheReferenceBoardDoes)
         std::mt19937 random(seed);
         ReferenceBoard::Coverage coverage;
         ReferenceBoard reference(coverage);
-        std::string snapshot;  // at the start and after each accepted move
         GameDriver::Move pending;
         int accepted = 0;
         int refusals = 0;
@@ -54,12 +44,11 @@ TEST_F(SeededGames, ClicksAtLotCentresPlayWholeGamesAsTheReferenceBoardDoes)
             [&](GameDriver::Event event) {
                 switch (event) {
                 case GameDriver::Event::start:
-                    snapshot = Snapshot();
                     EXPECT_EQ(reference.DifferenceFromGame(), "") << "the opening position";
                     break;
                 case GameDriver::Event::refused:
                     ++refusals;
-                    EXPECT_EQ(Snapshot(), snapshot) << "a refused move changes nothing";
+                    EXPECT_EQ(reference.DifferenceFromGame(), "") << "a refused move changes nothing";
                     break;
                 case GameDriver::Event::moved:
                     ++accepted;
@@ -68,7 +57,6 @@ TEST_F(SeededGames, ClicksAtLotCentresPlayWholeGamesAsTheReferenceBoardDoes)
                     }
                     reference.Play(pending.item, pending.animal, pending.direction, pending.row, pending.column);
                     ASSERT_EQ(reference.DifferenceFromGame(), "") << "after move " << accepted;
-                    snapshot = Snapshot();
                     break;
                 case GameDriver::Event::gameOver:
                     sawGameOver = true;
