@@ -1,8 +1,10 @@
-// Seeded random games played through the turn driver on one core: how many whole turns
-// (item change, eating phases, starvation, floods, bookkeeping, next item) resolve per second.
+// Seeded random games played on the animated board on one core, each turn a click on a lot
+// and the scheduler pumped until the turn is resolved, with animations of no frames: how many
+// whole turns (item change, eating phases, starvation, floods, bookkeeping, next item) the
+// game's own resolution plays per second when no animation holds it up.
 
-#include "Marrowmere/Scoring/Scoring.h"
-#include "tests/Support/TurnDriver/TurnDriver.h"
+#include "Core/GameState/GameState.h"
+#include "tests/Support/AnimatedBoard/AnimatedBoard.h"
 
 #include <algorithm>
 #include <chrono>
@@ -10,10 +12,12 @@
 #include <cstdio>
 #include <ctime>
 #include <iterator>
+#include <random>
 
 namespace {
 
-constexpr double goalTurnsPerSecond = 1000000.0;
+// A tenth of a millisecond of processor time per turn at most: a small share of one frame.
+constexpr double goalTurnsPerSecond = 10000.0;
 
 struct RunFigures {
     long long turns;
@@ -32,27 +36,33 @@ double ThreadCpuSeconds()
 
 // Plays random legal moves, starting a new seeded game whenever one ends, for at least the
 // given time.
-RunFigures PlayFor(double minimumSeconds)
+RunFigures PlayFor(AnimatedBoard& board, double minimumSeconds)
 {
     using Clock = std::chrono::steady_clock;
     RunFigures figures{0, 0, 0, 0.0, 0.0};
     std::uint32_t seed = 1;
     const auto start = Clock::now();
     const double cpuStart = ThreadCpuSeconds();
-    TurnDriver::NewGame(seed);
+    std::mt19937 chooser(seed);
+    board.NewGame(seed);
     ++figures.games;
     for (;;) {
-        for (int batch = 0; batch < 4096; ++batch) {
-            if (TurnDriver::HasGameEnded()) {
-                TurnDriver::NewGame(++seed);
+        for (int batch = 0; batch < 256; ++batch) {
+            if (GameState::State() == GameState::endingGame) {
+                board.NewGame(++seed);
                 ++figures.games;
             }
-            TurnDriver::Move move{};
-            if (!TurnDriver::ChooseRandomLegalMove(move)) {
+            const std::vector<AnimatedBoard::Move> moves = AnimatedBoard::LegalMoves();
+            if (moves.empty()) {
                 std::fprintf(stderr, "no legal move in a running game (seed %u)\n", seed);
                 return figures;
             }
-            const auto result = TurnDriver::PlayMove(move.row, move.column);
+            const AnimatedBoard::Move move = moves[chooser() % moves.size()];
+            const AnimatedBoard::TurnResult result = board.PlayMove(move.row, move.column);
+            if (!result.wasPlayed) {
+                std::fprintf(stderr, "a legal move was refused (seed %u)\n", seed);
+                return figures;
+            }
             figures.eatings += result.eatingsCount;
             ++figures.turns;
         }
@@ -70,10 +80,11 @@ int main()
 {
     // The machine may be shared: several rounds, judged by their median.
     constexpr int roundCount = 5;
-    PlayFor(0.2);  // warm-up
+    AnimatedBoard board(0);
+    PlayFor(board, 0.2);  // warm-up
     double turnsPerSecond[roundCount];
     for (int round = 0; round < roundCount; ++round) {
-        const RunFigures figures = PlayFor(0.6);
+        const RunFigures figures = PlayFor(board, 0.6);
         turnsPerSecond[round] = figures.turns / figures.cpuSeconds;
         std::printf("round %d: %lld turns in %lld games (%lld eatings) in %.3f s of processor time "
                     "(%.3f s wall clock): %.0f turns per processor second\n",

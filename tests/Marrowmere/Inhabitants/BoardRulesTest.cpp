@@ -1,8 +1,8 @@
 // Hand-made positions for what the seeded games of ReferenceResolutionTest seldom or never
-// build: competition at a distance, flyers passing swimmers they do not eat, eatings decided
-// together, points beyond the range of an int, and the board's answers about why a game ended.
+// build: flyers passing swimmers they do not eat, eatings decided together, points beyond the
+// range of an int, and the board's answers about why a game ended.
 
-#include "tests/Support/TurnDriver/TurnDriver.h"
+#include "tests/Support/AnimatedBoard/AnimatedBoard.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,13 @@
 
 namespace {
 
-using Board = TurnDriver;
+// The board model alone, with its changes opened to the test.
+struct Board : Inhabitants {
+    using Inhabitants::Kill;
+    using Inhabitants::MakePredatorEatPrey;
+    using Inhabitants::PlaceAnimal;
+    using Inhabitants::ResetScoringInformation;
+};
 
 // One animal of a test position.
 struct Piece {
@@ -22,8 +28,9 @@ struct Piece {
     int column;
 };
 
-// Each position: the eatings of one eating phase, who stands where afterwards and which lots
-// were left. A flooded lot, when there is one, is flooded after placing and stays so.
+// Each position: the eatings of the turn in which its last animal is placed, who stands where
+// afterwards and which lots were left. A flooded lot, when there is one, is flooded before the
+// last animal comes and stays so.
 struct Position {
     const char* rule;
     std::vector<Piece> pieces;
@@ -34,17 +41,12 @@ struct Position {
 };
 
 const Position positions[] = {
-    {"flyers at equal distance across rows", {{swimmer, left, 2, 2}, {flyer, down, 1, 2}, {flyer, up, 3, 2}}, 0},
-    {"flyers at equal distance across columns", {{swimmer, left, 2, 2}, {flyer, right, 2, 0}, {flyer, left, 2, 4}}, 0},
     {"a flyer passes a flooded swimmer", {{flyer, down, 0, 0}, {swimmer, left, 1, 0}, {swimmer, left, 3, 0}}, 1,
      {{flyer, down, 3, 0}, {swimmer, left, 1, 0}}, {{0, 0}}, {1, 0}},
     // The near swimmer has a flyer on each side at distance 1; the top flyer takes the far one at
     // distance 3, and then the lower flyer has the near one to itself.
     {"a flyer passes a contested swimmer", {{flyer, down, 0, 0}, {swimmer, left, 1, 0}, {flyer, up, 2, 0}, {swimmer, left, 3, 0}},
      2, {{flyer, up, 1, 0}, {flyer, down, 3, 0}}, {{0, 0}, {2, 0}}},
-    // The farther flyer's competition test reaches every offset up to its distance.
-    {"a competitor nearer than the flyer blocks it", {{swimmer, up, 0, 4}, {flyer, up, 3, 4}, {flyer, right, 0, 2}}, 1,
-     {{flyer, right, 0, 4}, {flyer, up, 3, 4}}, {{0, 2}}},
     // Decided one after the other, the lower grazer would be contested and survive.
     {"all eatings of one kind are decided on the same board",
      {{swimmer, down, 1, 1}, {grazer, left, 2, 1}, {swimmer, right, 3, 0}, {grazer, left, 3, 1}}, 2,
@@ -53,18 +55,22 @@ const Position positions[] = {
 
 TEST(BoardTest, EachPositionResolvesByItsRule)
 {
+    AnimatedBoard board(0);
     for (const Position& position : positions) {
         SCOPED_TRACE(position.rule);
-        Board::SetUp();
-        for (const Piece& piece : position.pieces) {
-            Board::PlaceAnimal(piece.what, piece.facing, piece.row, piece.column);
+        board.NewGame(1);
+        BoardBuilder::Empty();
+        for (std::size_t index = 0; index + 1 < position.pieces.size(); ++index) {
+            const Piece& piece = position.pieces[index];
+            BoardBuilder::PlaceAnimal(piece.what, piece.facing, piece.row, piece.column);
         }
         if (position.flooded.first >= 0) {
-            Board::Flood(position.flooded.first, position.flooded.second);
+            BoardBuilder::Flood(position.flooded.first, position.flooded.second);
         }
-        TurnDriver::TurnResult result{};
-        Board::ResetScoringInformation();
-        Board::ResolveEatingPhase(result);
+        const Piece& last = position.pieces.back();
+        const AnimatedBoard::TurnResult result =
+            board.PlayItem(ItemQueue::animal, last.what, last.facing, last.row, last.column);
+        ASSERT_TRUE(result.wasPlayed);
         EXPECT_EQ(result.eatingsCount, position.eatings);
         for (const Piece& piece : position.after) {
             EXPECT_TRUE(Board::IsOccupied(piece.row, piece.column)) << piece.row << "," << piece.column;
@@ -123,10 +129,10 @@ TEST(BoardTest, EachMissingSpeciesIsNamedAndAFullBoardIsOverpopulated)
     Board::PlaceAnimal(flyer, up, 0, 0);
     Board::PlaceAnimal(cannibal, up, 0, 3);
     for (int lot = 5; lot < 25; ++lot) {
-        Board::PlaceGrass(lot / 5, lot % 5);
+        Board::PlaceAnimal(grazer, up, lot / 5, lot % 5);
     }
     EXPECT_FALSE(Board::IsOverpopulated());
-    Board::PlaceGrass(0, 4);
+    Board::PlaceAnimal(grazer, up, 0, 4);
     EXPECT_TRUE(Board::IsOverpopulated());
     EXPECT_FALSE(Board::AreMultipleSpeciesExtinct());
 }

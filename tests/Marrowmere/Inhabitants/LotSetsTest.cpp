@@ -3,7 +3,7 @@
 
 #include "Core/Math/Math.h"
 #include "Core/Math/RandomGenerator.h"
-#include "tests/Support/TurnDriver/TurnDriver.h"
+#include "Marrowmere/Inhabitants/Inhabitants.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,32 @@
 
 namespace {
 
-using Board = TurnDriver;
 using LotSet = Inhabitants::LotSet;
+
+// The board model alone, with its changes opened to the test.
+struct Board : Inhabitants {
+    using Inhabitants::EvaporateFlood;
+    using Inhabitants::Flood;
+    using Inhabitants::Kill;
+    using Inhabitants::MakePredatorEatPrey;
+    using Inhabitants::PlaceAnimal;
+    using Inhabitants::ResetScoringInformation;
+    using Inhabitants::Reverse;
+    using Inhabitants::TurnClockwise;
+    using Inhabitants::TurnCounterclockwise;
+};
+
+// The six kinds of eating, each with how far its predator reaches and its eating test.
+using EatingTest = bool (*)(int, int, int&, int&);
+const struct {
+    ObjectType predator, prey;
+    int reach;
+    EatingTest canEat;
+} kinds[] = {
+    {swimmer, grazer, 1, &Board::CanSwimmerEatGrazer},   {grazer, cannibal, 1, &Board::CanGrazerEatCannibal},
+    {grazer, grass, 1, &Board::CanGrazerEatGrass},       {cannibal, flyer, 1, &Board::CanCannibalEatFlyer},
+    {cannibal, cannibal, 1, &Board::CanCannibalEatCannibal}, {flyer, swimmer, 4, &Board::CanFlyerEatSwimmer},
+};
 
 // The set of lots for which the test holds, by asking every lot.
 template <typename Test>
@@ -58,16 +82,6 @@ std::string SetThatDisagrees()
     check(stale & ~Board::LotsWithChangedScoring(), 0, "a changed record outside the changed set");
 
     // Every predator of a kind that passes its eating test must be among those facing prey.
-    using Test = bool (*)(int, int, int&, int&);
-    const struct {
-        ObjectType predator, prey;
-        int reach;
-        Test canEat;
-    } kinds[] = {
-        {swimmer, grazer, 1, &Board::CanSwimmerEatGrazer},   {grazer, cannibal, 1, &Board::CanGrazerEatCannibal},
-        {grazer, grass, 1, &Board::CanGrazerEatGrass},       {cannibal, flyer, 1, &Board::CanCannibalEatFlyer},
-        {cannibal, cannibal, 1, &Board::CanCannibalEatCannibal}, {flyer, swimmer, 4, &Board::CanFlyerEatSwimmer},
-    };
     for (const auto& kind : kinds) {
         const LotSet eaters = LotsWhere([&kind](int r, int c) {
             int preyRow = 0;
@@ -84,7 +98,7 @@ std::string SetThatDisagrees()
 
 TEST(BoardTest, LotSetsFollowEveryKindOfChange)
 {
-    Board::NewEmptyGame();
+    Board::SetUp();
     RandomGenerator::Seed(20240611u);
     for (int step = 0; step < 20000; ++step) {
         const int row = RandomNumber(0, 4);
@@ -102,11 +116,22 @@ TEST(BoardTest, LotSetsFollowEveryKindOfChange)
         case 6: Board::Flood(row, column); break;
         case 7: Board::EvaporateFlood(row, column); break;
         case 8: Board::ResetScoringInformation(); break;
-        case 9: {
-            TurnDriver::TurnResult result{};
-            Board::ResolveEatingPhase(result);
+        case 9:
+            // Every predator that can eat now eats, one after the other, as in a turn.
+            for (int lot = 0; lot < Inhabitants::rowCount * Inhabitants::columnCount; ++lot) {
+                const int r = Inhabitants::RowOfLot(lot);
+                const int c = Inhabitants::ColumnOfLot(lot);
+                for (const auto& kind : kinds) {
+                    int preyRow = 0;
+                    int preyColumn = 0;
+                    int points = 0;
+                    if (Board::IsOccupied(r, c) && Board::Object(r, c) == kind.predator &&
+                        kind.canEat(r, c, preyRow, preyColumn)) {
+                        Board::MakePredatorEatPrey(r, c, preyRow, preyColumn, points);
+                    }
+                }
+            }
             break;
-        }
         default:
             if (step % 997 == 0) {
                 Board::SetUp();

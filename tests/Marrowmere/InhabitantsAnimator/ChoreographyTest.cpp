@@ -1,5 +1,5 @@
 // What the animated board plays, and in which order; where the board ends up is the
-// agreement test's business.
+// reference games' business.
 
 #include "Core/HotSpots/HotSpot.h"
 #include "Core/Sprites/Graphic8BitGroupSprite.h"
@@ -13,7 +13,7 @@
 #include "Marrowmere/QuiescentAnimationAction/QuiescentAnimationAction.h"
 #include "Marrowmere/Scoring/Scoring.h"
 #include "Marrowmere/Timers/TimerHotSpots.h"
-#include "tests/Marrowmere/InhabitantsAnimator/AnimatedBoard.h"
+#include "tests/Support/AnimatedBoard/AnimatedBoard.h"
 
 #include <gtest/gtest.h>
 
@@ -63,8 +63,8 @@ TEST_F(Choreography, EachPlayerActionPlaysTheCueOfTheLotAsItWas)
         {nobody, left, true, Q::animal, {S::AnimalEnteringFlood(grazer), A::AnimalEnteringFlood(grazer, left)}},
         {grazer, up, false, Q::reverser, {S::AnimalReversing(grazer), A::AnimalReversing(grazer, up)}},
         {swimmer, up, true, Q::reverser, {S::SwimmerReversingInFlood(), A::SwimmerReversingInFlood(up)}},
-        {cannibal, right, false, Q::clockwiseTurner,
-         {S::AnimalTurningClockwise(cannibal), A::AnimalTurningClockwise(cannibal, right)}},
+        {swimmer, right, false, Q::clockwiseTurner,
+         {S::AnimalTurningClockwise(swimmer), A::AnimalTurningClockwise(swimmer, right)}},
         {swimmer, down, true, Q::counterclockwiseTurner,
          {S::SwimmerTurningCounterclockwiseInFlood(), A::SwimmerTurningCounterclockwiseInFlood(down)}},
         {flyer, left, false, Q::death, {S::ObjectBeingKilled(flyer), A::ObjectBeingKilled(flyer, left)}},
@@ -138,6 +138,8 @@ TEST_F(Choreography, ACompleteChainShowsItsMessageAndEarnsAPick)
 
     EXPECT_EQ(std::count(animations.begin(), animations.end(), AnimationIDs::CompleteChainMessage()), 1);
     EXPECT_EQ(std::count(sounds.begin(), sounds.end(), SoundIDs::ExtraPickBonus()), 1);
+    // The swimmer eats on dry land, so not in the manner of a swimmer in its flood.
+    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), SoundIDs::PredatorEatingPrey(swimmer, grazer)), 1);
     EXPECT_EQ(ItemQueue::PickCount(), 2);
     EXPECT_EQ(Scoring::Statistics().completeChainsCount, 1);
     EXPECT_TRUE(ItemQueueAnimator::PickButton()->IsActive());

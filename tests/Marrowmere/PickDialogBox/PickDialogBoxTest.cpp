@@ -3,7 +3,7 @@
 #include "Marrowmere/Locations/Locations.h"
 #include "Marrowmere/PickDialogBox/PickButtonHotSpot.h"
 #include "Marrowmere/PickDialogBox/PickDialogBox.h"
-#include "tests/Marrowmere/InhabitantsAnimator/AnimatedBoard.h"
+#include "tests/Support/AnimatedBoard/AnimatedBoard.h"
 
 #include <gtest/gtest.h>
 

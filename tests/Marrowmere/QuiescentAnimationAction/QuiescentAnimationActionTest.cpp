@@ -2,7 +2,7 @@
 #include "Marrowmere/IDs/GraphicIDs.h"
 #include "Marrowmere/Locations/Locations.h"
 #include "Marrowmere/QuiescentAnimationAction/QuiescentAnimationAction.h"
-#include "tests/Marrowmere/InhabitantsAnimator/AnimatedBoard.h"
+#include "tests/Support/AnimatedBoard/AnimatedBoard.h"
 #include "tests/Support/ResourceFixtures/BlockBytes.h"
 
 #include <gtest/gtest.h>

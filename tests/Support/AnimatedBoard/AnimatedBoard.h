@@ -30,10 +30,25 @@ private:
 };
 
 // A game's board, score, item queue and pick dialog set up as the game does it, on a clock
-// that moves 1/60 s per pump, with AnyAnimationLibrary as the resources. Taking it down
-// checks that no sprite or hot spot is left behind.
+// that moves 1/60 s per pump, with AnyAnimationLibrary as the resources; turns are played by
+// clicking the lots and pumping the scheduler until they are resolved. Taking it down checks
+// that no sprite or hot spot is left behind.
 class AnimatedBoard {
 public:
+    struct Move {
+        int row;
+        int column;
+    };
+
+    // What a played turn did, read from the game's own models after it.
+    struct TurnResult {
+        bool wasPlayed;           // false when the lot refused the item; nothing changed then
+        int turnScore;            // the turn's score as the statistics keep it
+        int eatingsCount;         // what the turn added to the statistics' eatings
+        int completeChainsCount;  // what the turn added to the statistics' complete chains
+        bool isGameOver;          // the game-over screen has come
+    };
+
     explicit AnimatedBoard(int frameCount = 2);
     ~AnimatedBoard();
     AnimatedBoard(const AnimatedBoard&) = delete;
@@ -41,6 +56,8 @@ public:
 
     void SetUp();
     void TakeDown();
+    // Takes down the game there is, seeds the game's random source and sets a new game up.
+    void NewGame(std::uint32_t seed);
 
     // One pump of the scheduler, 1/60 s after the last.
     void Pump();
@@ -52,6 +69,16 @@ public:
     // A press and release at the point, through the hot spots.
     static void Click(const Point2D& point);
     static void ClickLot(int row, int column);
+
+    // Every lot where the lots' own test lets the current item be used now, row-major.
+    static std::vector<Move> LegalMoves();
+    // Clicks the lot and pumps until the turn is resolved.
+    TurnResult PlayMove(int row, int column);
+    // Makes the item current, then plays it.
+    TurnResult PlayItem(ItemQueue::ItemType item, ObjectType animal, DirectionType direction, int row, int column);
+    // Spends a pick on the item through the pick button and the pick dialog; false when no
+    // pick was spent.
+    bool UsePick(ItemQueue::ItemType item, ObjectType animal, DirectionType direction);
 
     AnyAnimationLibrary& Library() { return *library; }
 
@@ -66,6 +93,8 @@ private:
 // lot's screen objects stay right.
 class BoardBuilder : public InhabitantsAnimator {
 public:
+    // Empties the board.
+    static void Empty();
     // Empties the board but for four bystanders that keep the game going, one of each
     // animal, facing off the board from lots (1, 0), (2, 0), (3, 0) and (1, 4).
     static void Clear();

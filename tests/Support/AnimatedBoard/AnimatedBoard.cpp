@@ -1,7 +1,8 @@
-#include "tests/Marrowmere/InhabitantsAnimator/AnimatedBoard.h"
+#include "tests/Support/AnimatedBoard/AnimatedBoard.h"
 
 #include "Core/GameState/GameState.h"
 #include "Core/HotSpots/HotSpot.h"
+#include "Core/Math/RandomGenerator.h"
 #include "Core/Resource/ResourceProblems.h"
 #include "Core/SequencedActions/SequencedAction.h"
 #include "Core/Sprites/Graphic8BitSprite.h"
@@ -10,6 +11,7 @@
 #include "Marrowmere/IDs/GraphicIDs.h"
 #include "Marrowmere/InhabitantsAnimator/InhabitantsAnimator.h"
 #include "Marrowmere/ItemQueueAnimator/ItemQueueAnimator.h"
+#include "Marrowmere/LandLotHotSpot/LandLotHotSpot.h"
 #include "Marrowmere/Locations/Locations.h"
 #include "Marrowmere/PickDialogBox/PickDialogBox.h"
 #include "Marrowmere/Scoring/Scoring.h"
@@ -90,6 +92,13 @@ void AnimatedBoard::TakeDown()
     EXPECT_EQ(HotSpot::LiveHotSpotCount(), 0u);
 }
 
+void AnimatedBoard::NewGame(std::uint32_t seed)
+{
+    TakeDown();
+    RandomGenerator::Seed(seed);
+    SetUp();
+}
+
 void AnimatedBoard::Pump()
 {
     now += 1.0 / 60.0;
@@ -126,7 +135,53 @@ void AnimatedBoard::ClickLot(int row, int column)
     Click(Locations::LandLotHotSpotCenter(row, column));
 }
 
-void BoardBuilder::Clear()
+std::vector<AnimatedBoard::Move> AnimatedBoard::LegalMoves()
+{
+    std::vector<Move> moves;
+    for (int lot = 0; lot < Inhabitants::rowCount * Inhabitants::columnCount; ++lot) {
+        const Move move{Inhabitants::RowOfLot(lot), Inhabitants::ColumnOfLot(lot)};
+        if (ItemQueue::IsAnyItemAvailable() &&
+            LandLotHotSpot::CanItemBeUsed(ItemQueue::CurrentItem(), move.row, move.column)) {
+            moves.push_back(move);
+        }
+    }
+    return moves;
+}
+
+AnimatedBoard::TurnResult AnimatedBoard::PlayMove(int row, int column)
+{
+    const Scoring::StatisticsType before = Scoring::Statistics();
+    ClickLot(row, column);
+    const bool wasPlayed = !Inhabitants::IsResolved();
+    if (wasPlayed) {
+        EXPECT_TRUE(PumpUntilResolved()) << "the turn on lot " << row << "," << column;
+    }
+    const Scoring::StatisticsType after = Scoring::Statistics();
+    return {wasPlayed, after.currentTurnScore, after.totalEatingsCount - before.totalEatingsCount,
+            after.completeChainsCount - before.completeChainsCount, GameState::State() == GameState::endingGame};
+}
+
+AnimatedBoard::TurnResult AnimatedBoard::PlayItem(ItemQueue::ItemType item, ObjectType animal,
+                                                  DirectionType direction, int row, int column)
+{
+    SetItem(item, animal, direction);
+    return PlayMove(row, column);
+}
+
+bool AnimatedBoard::UsePick(ItemQueue::ItemType item, ObjectType animal, DirectionType direction)
+{
+    const int picks = ItemQueue::PickCount();
+    Click(Locations::PickButtonHotSpotCenter());
+    if (!PickDialogBox::IsOpen()) {
+        return false;
+    }
+    Click(Locations::PickDialogBoxItemHotSpotCenter(item, animal, direction));
+    Click(Locations::PickDialogBoxUseButtonHotSpotCenter());
+    Pump();
+    return ItemQueue::PickCount() == picks - 1;
+}
+
+void BoardBuilder::Empty()
 {
     for (int row = 0; row < rowCount; ++row) {
         for (int column = 0; column < columnCount; ++column) {
@@ -136,6 +191,11 @@ void BoardBuilder::Clear()
         }
     }
     Inhabitants::SetUp();
+}
+
+void BoardBuilder::Clear()
+{
+    Empty();
     PlaceAnimal(flyer, left, 1, 0);
     PlaceAnimal(swimmer, left, 2, 0);
     PlaceAnimal(grazer, left, 3, 0);
