@@ -2,6 +2,7 @@
 // build: flyers passing swimmers they do not eat, eatings decided together, points beyond the
 // range of an int, and the board's answers about why a game ended.
 
+#include "tests/Marrowmere/Inhabitants/OpenBoard.h"
 #include "tests/Support/AnimatedBoard/AnimatedBoard.h"
 
 #include <gtest/gtest.h>
@@ -12,13 +13,7 @@
 
 namespace {
 
-// The board model alone, with its changes opened to the test.
-struct Board : Inhabitants {
-    using Inhabitants::Kill;
-    using Inhabitants::MakePredatorEatPrey;
-    using Inhabitants::PlaceAnimal;
-    using Inhabitants::ResetScoringInformation;
-};
+using Board = OpenBoard;
 
 // One animal of a test position.
 struct Piece {

@@ -4,6 +4,7 @@
 #include "Core/Math/Math.h"
 #include "Core/Math/RandomGenerator.h"
 #include "Marrowmere/Inhabitants/Inhabitants.h"
+#include "tests/Marrowmere/Inhabitants/OpenBoard.h"
 
 #include <gtest/gtest.h>
 
@@ -13,18 +14,7 @@ namespace {
 
 using LotSet = Inhabitants::LotSet;
 
-// The board model alone, with its changes opened to the test.
-struct Board : Inhabitants {
-    using Inhabitants::EvaporateFlood;
-    using Inhabitants::Flood;
-    using Inhabitants::Kill;
-    using Inhabitants::MakePredatorEatPrey;
-    using Inhabitants::PlaceAnimal;
-    using Inhabitants::ResetScoringInformation;
-    using Inhabitants::Reverse;
-    using Inhabitants::TurnClockwise;
-    using Inhabitants::TurnCounterclockwise;
-};
+using Board = OpenBoard;
 
 // The six kinds of eating, each with how far its predator reaches and its eating test.
 using EatingTest = bool (*)(int, int, int&, int&);

@@ -138,10 +138,12 @@ void AnimatedBoard::ClickLot(int row, int column)
 std::vector<AnimatedBoard::Move> AnimatedBoard::LegalMoves()
 {
     std::vector<Move> moves;
+    if (!ItemQueue::IsAnyItemAvailable()) {
+        return moves;
+    }
     for (int lot = 0; lot < Inhabitants::rowCount * Inhabitants::columnCount; ++lot) {
         const Move move{Inhabitants::RowOfLot(lot), Inhabitants::ColumnOfLot(lot)};
-        if (ItemQueue::IsAnyItemAvailable() &&
-            LandLotHotSpot::CanItemBeUsed(ItemQueue::CurrentItem(), move.row, move.column)) {
+        if (LandLotHotSpot::CanItemBeUsed(ItemQueue::CurrentItem(), move.row, move.column)) {
             moves.push_back(move);
         }
     }

@@ -104,7 +104,8 @@ public:
     static void PlaceGrass(int row, int column);
 };
 
-// The board, score, statistics and queue as one text, for comparing two ways of playing.
+// The board, score, statistics and queue as one text, for checking that something left the
+// game as it was.
 std::string DescribeGame();
 // Empty when every lot's screen objects match the lot (idle animation, dials and their
 // pictures, hot spot), and the item queue's idle animation matches its item; else what differs.
